@@ -1,0 +1,55 @@
+#include "app/card.h"
+
+#include "generator/palette.h"
+#include "generator/params.h"
+#include "output/greeting.h"
+
+namespace gc {
+
+void Card::setup() {
+    constexpr std::int16_t modelWidth = 12, modelHeight = 9;
+    s_.t1 = "enter your name and surname";
+    s_.t2 = "small letters (lowercase, no \u010D\u0161\u017E)";
+    s_.sir = Value::i16(pictureWidth);
+    s_.vis = Value::i16(pictureHeight);
+    s_.polx = Value::dbl(static_cast<double>(modelWidth) / 2);
+    s_.poly = Value::dbl(static_cast<double>(modelHeight) / 2);
+    s_.dx = Value::dbl(s_.sir.num() / modelWidth);
+    s_.dy = Value::dbl(s_.vis.num() / modelHeight);
+}
+
+void Card::askname() { gc::askname(s_, p_.dialog, gen_); }
+
+void Card::makepalette() { gc::makepalette(s_, gen_); }
+
+void Card::drawParams() {
+    setparams(s_, gen_, p_.clock);
+    for (const ParamSetting& o : overrides_) applySetting(s_, o);
+}
+
+bool Card::newpicture(const PixelObserver& observer) {
+    const unsigned mine = ++passesStarted_;
+    drawParams();
+    const ScanGate stillCurrent = [this, mine] { return passesStarted_ == mine; };
+    if (!scanpixels(s_, p_.picture, p_.host, stillCurrent, observer)) return false;
+    writegreeting(s_, p_.picture, p_.window);
+    return true;
+}
+
+void Card::copyForSave() {
+    const int lastColumn = static_cast<int>(s_.sir.num());
+    const int lastRow = static_cast<int>(s_.vis.num());
+    for (int column = 0; column <= lastColumn; ++column) {
+        s_.i = Value::i16(static_cast<std::int16_t>(column));
+        for (int row = 0; row <= lastRow; ++row) {
+            s_.j = Value::i16(static_cast<std::int16_t>(row));
+            p_.copy.setPoint(column, row, p_.picture.point(column, row));
+        }
+        p_.window.drawLine(column + 31, 560, column + 31, 567, composeRgb(255, 255, 255));
+        p_.window.drawLine(column + 29, 560, column + 29, 567, composeRgb(0, 0, 0));
+    }
+    s_.i = Value::i16(static_cast<std::int16_t>(lastColumn + 1));
+    s_.j = Value::i16(static_cast<std::int16_t>(lastRow + 1));
+}
+
+}  // namespace gc

@@ -1,0 +1,33 @@
+#pragma once
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "generator/param_slots.h"
+
+namespace gc::cli {
+
+// A mistake in the command line: exit status 2 and one line on stderr.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Range {
+    int first, last;
+};
+
+struct Options {
+    std::string verb;
+    std::string name;
+    std::vector<ParamSetting> settings;
+    std::optional<std::string> output;  // -o
+    std::optional<Range> rows, cols;    // trace
+};
+
+// Throws UsageError. --help is handled by the caller before this.
+Options parseOptions(const std::vector<std::string>& args);
+
+extern const char* const usageText;
+
+}  // namespace gc::cli

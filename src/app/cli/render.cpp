@@ -1,0 +1,27 @@
+#include <ostream>
+
+#include "app/cli/commands.h"
+#include "app/headless.h"
+#include "output/image_file.h"
+
+namespace gc::cli {
+
+int runRender(const Options& o, std::ostream& err) {
+    const QString path = QString::fromStdString(*o.output);
+    const auto format = formatForPath(path);
+    if (!format) {
+        err << "greetcard-cli: cannot tell the format of '" << *o.output
+            << "'; the file name must end in .bmp or .png\n";
+        return 2;
+    }
+    HeadlessCard headless(o.name, o.settings);
+    headless.card().newpicture();
+    const std::string problem = writeImageFile(headless.picture().image(), path, *format);
+    if (!problem.empty()) {
+        err << "greetcard-cli: cannot write '" << *o.output << "': " << problem << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace gc::cli

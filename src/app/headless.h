@@ -1,0 +1,45 @@
+#pragma once
+// A card without a window: off-screen surfaces, no yield, and a name dialog
+// that answers with a name given in advance. Used by the command-line tool,
+// the benchmarks and the tests.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/card.h"
+#include "runtime/image_surface.h"
+
+namespace gc {
+
+class GivenName final : public NameDialog {
+public:
+    explicit GivenName(std::string name) : name_(std::move(name)) {}
+    std::string ask(const std::string&) override { return name_; }
+
+private:
+    std::string name_;
+};
+
+// The clock a headless run uses: SOURCE_DATE_EPOCH (UTC) when it is set, so
+// that runs can be repeated exactly, else the local clock.
+std::unique_ptr<Clock> headlessClock();
+
+class HeadlessCard {
+public:
+    // Set-up, name, palette; the name must be acceptable.
+    explicit HeadlessCard(const std::string& name, std::vector<ParamSetting> overrides = {});
+
+    Card& card() { return card_; }
+    ImageSurface& picture() { return picture_; }
+
+private:
+    ImageSurface picture_{pictureWidth, pictureHeight};
+    ImageSurface copy_{pictureWidth, pictureHeight};
+    NoWindow window_;
+    NoYield host_;
+    GivenName dialog_;
+    std::unique_ptr<Clock> clock_;
+    Card card_;
+};
+
+}  // namespace gc

@@ -1,0 +1,68 @@
+#include <optional>
+
+#include "render/pipeline.h"
+#include "runtime/calc.h"
+
+namespace gc {
+
+namespace {
+
+// A palette entry: the row is made a 32-bit whole number and checked against
+// the array's bounds, which fails the statement when it lies outside.
+N palette(const PictureState& s, double row, int column) {
+    const auto k = toI32(row);
+    if (!k || *k < 0 || *k > PictureState::palRowLast) return N::fail();
+    return N(s.pal[static_cast<std::size_t>(*k)][static_cast<std::size_t>(column)]);
+}
+
+// A colour channel is made a 16-bit whole number, halves to even.
+std::optional<Rgb> compose(double R, double G, double B) {
+    const auto r = toI16(R), g = toI16(G), b = toI16(B);
+    if (!r || !g || !b) return std::nullopt;
+    return composeRgb(*r, *g, *b);
+}
+
+Stroke stroke(N x1, N y1, N x2, N y2) {
+    const auto fx1 = toSingle(x1.v), fy1 = toSingle(y1.v), fx2 = toSingle(x2.v), fy2 = toSingle(y2.v);
+    const bool ok = x1.ok && y1.ok && x2.ok && y2.ok && fx1 && fy1 && fx2 && fy2;
+    if (!ok) return Stroke{0, 0, 0, 0, false};
+    return Stroke{*fx1, *fy1, *fx2, *fy2, true};
+}
+
+}  // namespace
+
+PlotLocals plotLocals(PictureState& s) {
+    PlotLocals p;
+    // Strict comparisons: exactly 1 or 675 stays as it is, kind included.
+    if (s.barva.num() < 1.0) s.barva = Value::i16(1);
+    if (s.barva.num() > 675.0) s.barva = Value::i16(675);
+    // Mod makes a non-whole barva whole by the runtime's rounding (nearest,
+    // halves to even), so 2.5 gives 2 and 3.5 gives 4.
+    let(p.m, mod(N(s.barva), N(280.0)));
+    let(p.k, intPart(N(p.m) + N(s.pozic0)));
+    let(p.R, palette(s, p.k, 1) * (N(1.0) + sin(N(s.r))));
+    let(p.G, palette(s, p.k, 2) * (N(1.0) + sin(N(s.fit))));
+    let(p.B, palette(s, p.k, 3) * (N(1.0) + cos(N(s.r))));
+    let(p.SR, N(100.0) * sin(N(p.R) / N(100.0)));
+    let(p.SG, N(100.0) * sin(N(p.G) / N(100.0)));
+    let(p.CR, N(100.0) * cos(N(p.R) / N(100.0)));
+    let(p.CG, N(100.0) * cos(N(p.G) / N(100.0)));
+
+    // Both strokes are statements of their own and compose the colour anew.
+    const auto colour = compose(p.R, p.G, p.B);
+    p.colour = colour.value_or(0);
+    const N i(s.i), j(s.j), SR(p.SR), CR(p.CR), SG(p.SG), CG(p.CG);
+    p.strokes[0] = stroke(i + SR, j + CR, i - SG, j - CG);
+    p.strokes[1] = stroke(i - SR, j - CR, i + SG, j + CG);
+    if (!colour) p.strokes[0].drawn = p.strokes[1].drawn = false;
+    return p;
+}
+
+PlotLocals plotpixel(PictureState& s, Surface& surface) {
+    const PlotLocals p = plotLocals(s);
+    for (const Stroke& st : p.strokes)
+        if (st.drawn) surface.drawLine(st.x1, st.y1, st.x2, st.y2, p.colour);
+    return p;
+}
+
+}  // namespace gc

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "runtime/raster.h"
+
+namespace gc {
+namespace {
+
+struct Canvas {
+    int w, h;
+    std::vector<std::uint32_t> px;
+    Canvas(int width, int height) : w(width), h(height), px(static_cast<std::size_t>(width * height), 0) {}
+    PixelBuffer buf() { return PixelBuffer{px.data(), w, h, w}; }
+    std::set<std::pair<int, int>> lit() const {
+        std::set<std::pair<int, int>> out;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (px[static_cast<std::size_t>(y * w + x)]) out.insert({x, y});
+        return out;
+    }
+};
+
+TEST(Raster, VerticalDiameterCoversBothEnds) {
+    Canvas c(300, 300);
+    rasterLine(c.buf(), 150, 200, 150, 0, 1);
+    const auto lit = c.lit();
+    EXPECT_EQ(lit.size(), 201u);
+    EXPECT_TRUE(lit.count({150, 0}) && lit.count({150, 200}));
+}
+
+TEST(Raster, OnePixelPerStepAlongTheLongerAxis) {
+    const struct {
+        float x1, y1, x2, y2;
+        std::size_t pixels;
+    } rows[] = {
+        {10, 10, 60, 30, 51}, {60, 30, 10, 10, 51}, {10, 10, 30, 90, 81}, {5, 5, 5, 5, 1}, {0, 0, 40, 40, 41},
+        {10.4f, 10.6f, 20.5f, 10.4f, 12},  // (10, 11) to (21, 10): 10.6 rounds to 11, 20.5 to 21
+    };
+    for (const auto& r : rows) {
+        Canvas c(100, 100);
+        rasterLine(c.buf(), r.x1, r.y1, r.x2, r.y2, 1);
+        EXPECT_EQ(c.lit().size(), r.pixels) << r.x1 << ',' << r.y1 << " -> " << r.x2 << ',' << r.y2;
+    }
+}
+
+TEST(Raster, ClippingNeverMovesThePixelsInside) {
+    // The same lines drawn on a large canvas and on a window of it, offset,
+    // light the same pixels inside the window.
+    const int ox = 100, oy = 80, w = 120, h = 90;
+    const float lines[][4] = {{50, 60, 300, 140}, {170, -40, 130, 400}, {-500, 120, 900, 131},
+                              {160, 100, 160.4f, 100.6f}, {219.5f, 169.5f, 99.5f, 79.5f}, {0, 0, 400, 300}};
+    for (const auto& l : lines) {
+        Canvas big(400, 300), small(w, h);
+        rasterLine(big.buf(), l[0], l[1], l[2], l[3], 1);
+        rasterLine(small.buf(), l[0] - ox, l[1] - oy, l[2] - ox, l[3] - oy, 1);
+        std::set<std::pair<int, int>> expected;
+        for (auto [x, y] : big.lit())
+            if (x >= ox && x < ox + w && y >= oy && y < oy + h) expected.insert({x - ox, y - oy});
+        EXPECT_EQ(small.lit(), expected) << l[0] << ',' << l[1] << " -> " << l[2] << ',' << l[3];
+    }
+}
+
+TEST(Raster, UnusableCoordinatesDrawNothing) {
+    Canvas c(10, 10);
+    rasterLine(c.buf(), 0, 0, 2e6f, 5, 1);
+    rasterLine(c.buf(), 0, 0, std::numeric_limits<float>::quiet_NaN(), 5, 1);
+    rasterLine(c.buf(), -50, -50, -20, -5, 1);
+    EXPECT_TRUE(c.lit().empty());
+}
+
+}  // namespace
+}  // namespace gc

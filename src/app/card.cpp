@@ -6,16 +6,16 @@
 
 namespace gc {
 
-void Card::setup() {
+void setupSlots(PictureState& s) {
     constexpr std::int16_t modelWidth = 12, modelHeight = 9;
-    s_.t1 = "enter your name and surname";
-    s_.t2 = "small letters (lowercase, no \u010D\u0161\u017E)";
-    s_.sir = Value::i16(pictureWidth);
-    s_.vis = Value::i16(pictureHeight);
-    s_.polx = Value::dbl(static_cast<double>(modelWidth) / 2);
-    s_.poly = Value::dbl(static_cast<double>(modelHeight) / 2);
-    s_.dx = Value::dbl(s_.sir.num() / modelWidth);
-    s_.dy = Value::dbl(s_.vis.num() / modelHeight);
+    s.t1 = "enter your name and surname";
+    s.t2 = "small letters (lowercase, no \u010D\u0161\u017E)";
+    s.sir = Value::i16(pictureWidth);
+    s.vis = Value::i16(pictureHeight);
+    s.polx = Value::dbl(static_cast<double>(modelWidth) / 2);
+    s.poly = Value::dbl(static_cast<double>(modelHeight) / 2);
+    s.dx = Value::dbl(s.sir.num() / modelWidth);
+    s.dy = Value::dbl(s.vis.num() / modelHeight);
 }
 
 void Card::askname() { gc::askname(s_, p_.dialog, gen_); }

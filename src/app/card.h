@@ -25,6 +25,10 @@ struct Platform {
 inline constexpr int pictureWidth = 700;
 inline constexpr int pictureHeight = 525;
 
+// The start-up statements before the first name: the prompt texts and the
+// model-plane geometry.
+void setupSlots(PictureState& s);
+
 class Card {
 public:
     explicit Card(Platform platform) : p_(platform) {}
@@ -34,9 +38,7 @@ public:
     Generator& generator() { return gen_; }
     const Platform& platform() const { return p_; }
 
-    // The start-up statements before the first name: the prompt texts and the
-    // model-plane geometry.
-    void setup();
+    void setup() { setupSlots(s_); }
 
     void askname();
     void makepalette();

@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
     }
     std::ios::sync_with_stdio(false);
     if (options.verb == "info") return runInfo(options, std::cout);
-    if (options.verb == "trace") return runTrace(options, std::cout);
 
     // The caption needs the toolkit's font machinery; the off-screen platform
     // gives it without a display, and the same pixels wherever the tool runs.
@@ -33,5 +32,6 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
+    if (options.verb == "trace") return runTrace(options, std::cout);
     return runRender(options, std::cerr);
 }

@@ -8,68 +8,115 @@ namespace gc {
 
 namespace {
 
-bool usable(float v) { return std::isfinite(v) && std::fabs(v) <= rasterCoordinateLimit; }
+bool usable(float v) { return std::fabs(v) <= rasterCoordinateLimit; }  // false for NaN
 
 int roundHalfUp(float v) { return static_cast<int>(std::floor(static_cast<double>(v) + 0.5)); }
 
-// Walks the steps t in [t0, t1] of a line whose major coordinate is
-// major0 + t * majorStep and whose minor coordinate is minor0 plus the rounded
-// offset; plot(major, minor) gets every step whose minor lies in [0, minorSize).
-template <typename Plot>
-void walk(int major0, int majorStep, int minor0, int minorDelta, int n, int t0, int t1, int minorSize, Plot plot) {
-    const int sign = minorDelta < 0 ? -1 : 1;
-    const long long d = std::llabs(minorDelta);
-    // offset(t) = floor((2 t d + n) / 2n), kept as quotient and remainder.
-    const long long twoN = 2LL * n;
-    long long num = 2LL * t0 * d + n;
-    long long q = num / twoN;
-    long long rem = num % twoN;
-    const long long stepQ = (2 * d) / twoN, stepR = (2 * d) % twoN;
-    for (int t = t0; t <= t1; ++t) {
-        const int minor = minor0 + sign * static_cast<int>(q);
-        if (minor >= 0 && minor < minorSize) plot(major0 + t * majorStep, minor);
-        q += stepQ;
-        rem += stepR;
-        if (rem >= twoN) {
-            rem -= twoN;
-            ++q;
-        }
+// The minor offset at step t is q(t) = floor((2 t d + n) / 2n), which never
+// decreases. These give the steps where it stays within [qmin, qmax].
+std::int64_t firstStepAtLeast(std::int64_t q, std::int64_t d, std::int64_t n) {
+    if (q <= 0) return 0;
+    if (d == 0) return INT64_MAX;
+    const std::int64_t num = 2 * n * q - n;  // > 0
+    return (num + 2 * d - 1) / (2 * d);
+}
+
+std::int64_t lastStepAtMost(std::int64_t q, std::int64_t d, std::int64_t n) {
+    if (q < 0) return -1;
+    if (d == 0) return INT64_MAX;
+    return (2 * n * q + n - 1) / (2 * d);
+}
+
+// Steps t0..t1 of a line along its major axis from (major0) by majorStep,
+// the minor coordinate starting at minor0 and moving by sign * q(t).
+// The offset q(t) is tracked in 32.32 fixed point, rounded up at the start
+// and in the slope: the error stays below 2^-32 per step, far less than the
+// 1 / 2n that separates q's exact values from the next whole number, so the
+// whole part is always the exact q(t).
+struct Walk {
+    int t0, t1;
+    std::ptrdiff_t start;      // offset of step t0's pixel
+    std::ptrdiff_t majorStep;  // offset per step along the major axis
+    std::ptrdiff_t minorStep;  // offset when q grows by one
+    std::uint64_t acc, slope;
+};
+
+void run(std::uint32_t* bits, const Walk& w, std::uint32_t pixel) {
+    std::uint32_t* p = bits + w.start;
+    std::uint64_t acc = w.acc;
+    for (int t = w.t0; t <= w.t1; ++t) {
+        *p = pixel;
+        const std::uint64_t next = acc + w.slope;
+        p += w.majorStep + static_cast<std::ptrdiff_t>((next >> 32) - (acc >> 32)) * w.minorStep;
+        acc = next;
     }
 }
 
-// The steps whose major coordinate lies in [0, size).
-bool clipSteps(int start, int step, int n, int size, int& t0, int& t1) {
-    if (step > 0) {
-        t0 = std::max(0, -start);
-        t1 = std::min(n, size - 1 - start);
+// One axis pair: major from a0 to b0 within [lo0, hi0], minor from a1 to b1
+// within [lo1, hi1]; s0 and s1 are the buffer offsets of a unit step on each.
+void line(std::uint32_t* bits, int a0, int b0, int lo0, int hi0, std::ptrdiff_t s0, int a1, int b1, int lo1, int hi1,
+          std::ptrdiff_t s1, std::uint32_t pixel) {
+    const int n = std::abs(b0 - a0);
+    const int dir0 = b0 >= a0 ? 1 : -1;
+    const int d = std::abs(b1 - a1);
+    const int dir1 = b1 >= a1 ? 1 : -1;
+
+    // Steps inside the major bounds.
+    std::int64_t t0, t1;
+    if (dir0 > 0) {
+        t0 = std::max<std::int64_t>(0, lo0 - a0);
+        t1 = std::min<std::int64_t>(n, hi0 - a0);
     } else {
-        t0 = std::max(0, start - (size - 1));
-        t1 = std::min(n, start);
+        t0 = std::max<std::int64_t>(0, a0 - hi0);
+        t1 = std::min<std::int64_t>(n, a0 - lo0);
     }
-    return t0 <= t1;
+    // Steps inside the minor bounds.
+    const std::int64_t qmin = dir1 > 0 ? lo1 - a1 : a1 - hi1;
+    const std::int64_t qmax = dir1 > 0 ? hi1 - a1 : a1 - lo1;
+    t0 = std::max(t0, firstStepAtLeast(qmin, d, n));
+    t1 = std::min(t1, lastStepAtMost(qmax, d, n));
+    if (d == 0 && (qmin > 0 || qmax < 0)) return;
+    if (t0 > t1) return;
+
+    const std::int64_t twoN = 2LL * n;
+    const std::int64_t num = 2 * t0 * d + n;
+    const std::int64_t q0 = num / twoN;
+    const std::int64_t r0 = num % twoN;
+    Walk w;
+    w.t0 = static_cast<int>(t0);
+    w.t1 = static_cast<int>(t1);
+    const std::int64_t major = a0 + dir0 * t0;
+    const std::int64_t minor = a1 + dir1 * q0;
+    w.start = static_cast<std::ptrdiff_t>(major) * s0 + static_cast<std::ptrdiff_t>(minor) * s1;
+    w.majorStep = dir0 * s0;
+    w.minorStep = dir1 * s1;
+    w.acc = ((static_cast<std::uint64_t>(r0) << 32) + static_cast<std::uint64_t>(twoN) - 1) / static_cast<std::uint64_t>(twoN);
+    w.slope = ((static_cast<std::uint64_t>(d) << 32) + static_cast<std::uint64_t>(n) - 1) / static_cast<std::uint64_t>(n);
+    run(bits, w, pixel);
 }
 
 }  // namespace
 
-void rasterLine(const PixelBuffer& buf, float x1, float y1, float x2, float y2, std::uint32_t pixel) {
-    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
-    const int ax = roundHalfUp(x1), ay = roundHalfUp(y1), bx = roundHalfUp(x2), by = roundHalfUp(y2);
-    const int dx = bx - ax, dy = by - ay;
-    const int n = std::max(std::abs(dx), std::abs(dy));
-    if (n == 0) {
-        if (ax >= 0 && ax < buf.width && ay >= 0 && ay < buf.height) buf.bits[ay * buf.stride + ax] = pixel;
+std::optional<IntLine> roundLine(float x1, float y1, float x2, float y2) {
+    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return std::nullopt;
+    return IntLine{roundHalfUp(x1), roundHalfUp(y1), roundHalfUp(x2), roundHalfUp(y2)};
+}
+
+void rasterLine(const PixelBuffer& buf, const ClipRect& c, const IntLine& l, std::uint32_t pixel) {
+    if (l.x1 == l.x2 && l.y1 == l.y2) {
+        if (l.x1 >= c.left && l.x1 <= c.right && l.y1 >= c.top && l.y1 <= c.bottom)
+            buf.bits[l.y1 * buf.stride + l.x1] = pixel;
         return;
     }
-    int t0 = 0, t1 = 0;
-    if (std::abs(dx) >= std::abs(dy)) {
-        const int step = dx > 0 ? 1 : -1;
-        if (!clipSteps(ax, step, n, buf.width, t0, t1)) return;
-        walk(ax, step, ay, dy, n, t0, t1, buf.height, [&](int x, int y) { buf.bits[y * buf.stride + x] = pixel; });
-    } else {
-        const int step = dy > 0 ? 1 : -1;
-        if (!clipSteps(ay, step, n, buf.height, t0, t1)) return;
-        walk(ay, step, ax, dx, n, t0, t1, buf.width, [&](int y, int x) { buf.bits[y * buf.stride + x] = pixel; });
-    }
+    if (std::abs(l.x2 - l.x1) >= std::abs(l.y2 - l.y1))
+        line(buf.bits, l.x1, l.x2, c.left, c.right, 1, l.y1, l.y2, c.top, c.bottom, buf.stride, pixel);
+    else
+        line(buf.bits, l.y1, l.y2, c.top, c.bottom, buf.stride, l.x1, l.x2, c.left, c.right, 1, pixel);
+}
+
+void rasterLine(const PixelBuffer& buf, float x1, float y1, float x2, float y2, std::uint32_t pixel) {
+    if (const auto l = roundLine(x1, y1, x2, y2))
+        rasterLine(buf, ClipRect{0, 0, buf.width - 1, buf.height - 1}, *l, pixel);
 }
 
 }  // namespace gc

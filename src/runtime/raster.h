@@ -7,9 +7,11 @@
 // step along its longer axis (x when both are equal). At step t of n the
 // other coordinate is the start's plus the exact offset t * d / n rounded to
 // the nearest whole number, halves away from the start. Pixels outside the
-// buffer are left out; clipping never moves the pixels inside it.
+// clip rectangle are left out; clipping never moves the pixels inside it, so
+// a picture can be drawn in bands that together give the same pixels.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace gc {
 
@@ -20,9 +22,24 @@ struct PixelBuffer {
     std::ptrdiff_t stride;  // in pixels
 };
 
-// Endpoints further than this from the origin are not drawn at all.
-inline constexpr float rasterCoordinateLimit = 1.0e6f;
+// Inclusive pixel bounds.
+struct ClipRect {
+    int left, top, right, bottom;
+};
 
+struct IntLine {
+    std::int32_t x1, y1, x2, y2;
+};
+
+// Endpoints further than this from the origin are not drawn at all.
+inline constexpr float rasterCoordinateLimit = 1.0e5f;
+
+// Rounds the endpoints; nullopt for coordinates that are not drawn.
+std::optional<IntLine> roundLine(float x1, float y1, float x2, float y2);
+
+void rasterLine(const PixelBuffer& buf, const ClipRect& clip, const IntLine& line, std::uint32_t pixel);
+
+// The whole buffer as the clip rectangle.
 void rasterLine(const PixelBuffer& buf, float x1, float y1, float x2, float y2, std::uint32_t pixel);
 
 }  // namespace gc

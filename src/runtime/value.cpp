@@ -16,28 +16,6 @@ const char* kindName(Kind k) {
     return "?";
 }
 
-namespace {
-// Nearest whole number with halves to even: std::nearbyint in the default
-// rounding mode, which this program never changes.
-template <typename Int>
-std::optional<Int> toInt(double v, double lo, double hi) {
-    if (!std::isfinite(v)) return std::nullopt;
-    const double w = std::nearbyint(v);
-    if (w < lo || w > hi) return std::nullopt;
-    return static_cast<Int>(w);
-}
-}  // namespace
-
-std::optional<std::int16_t> toI16(double v) { return toInt<std::int16_t>(v, -32768.0, 32767.0); }
-std::optional<std::int32_t> toI32(double v) { return toInt<std::int32_t>(v, -2147483648.0, 2147483647.0); }
-
-std::optional<float> toSingle(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    const float f = static_cast<float>(v);
-    if (!std::isfinite(f)) return std::nullopt;  // beyond the single range
-    return f;
-}
-
 std::optional<Value> Value::narrow(double v, Kind kind) {
     switch (kind) {
     case Kind::Empty: return Value();

@@ -40,8 +40,34 @@ private:
 
 // Conversions of the runtime, shared by narrowing and by callers that need
 // the whole number without storing it (selectors, Mod, colour channels).
-std::optional<std::int16_t> toI16(double v);
-std::optional<std::int32_t> toI32(double v);
-std::optional<float> toSingle(double v);
+// They sit on the per-pixel path, so they are inline.
+
+// Nearest whole number, halves to even, for |v| < 2^51: adding and taking
+// away 1.5 * 2^52 leaves no fraction bits, and the default rounding mode
+// (never changed here) rounds the sum to even. Without fast-math the
+// compiler keeps both steps.
+inline double roundHalfEven(double v) { return (v + 0x1.8p52) - 0x1.8p52; }
+
+namespace detail {
+template <typename Int>
+std::optional<Int> toWhole(double v, double lo, double hi) {
+    // NaN fails the comparisons too.
+    if (!(v > lo - 1.0 && v < hi + 1.0)) return std::nullopt;
+    const double w = roundHalfEven(v);
+    if (w < lo || w > hi) return std::nullopt;
+    return static_cast<Int>(w);
+}
+}  // namespace detail
+
+inline std::optional<std::int16_t> toI16(double v) { return detail::toWhole<std::int16_t>(v, -32768.0, 32767.0); }
+inline std::optional<std::int32_t> toI32(double v) {
+    return detail::toWhole<std::int32_t>(v, -2147483648.0, 2147483647.0);
+}
+inline std::optional<float> toSingle(double v) {
+    const float f = static_cast<float>(v);
+    // Beyond the single range, and NaN, are errors.
+    if (!(f - f == 0.0f)) return std::nullopt;
+    return f;
+}
 
 }  // namespace gc

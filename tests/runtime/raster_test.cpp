@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <set>
 #include <utility>
@@ -70,6 +72,51 @@ TEST(Raster, UnusableCoordinatesDrawNothing) {
     rasterLine(c.buf(), 0, 0, std::numeric_limits<float>::quiet_NaN(), 5, 1);
     rasterLine(c.buf(), -50, -50, -20, -5, 1);
     EXPECT_TRUE(c.lit().empty());
+}
+
+}  // namespace
+}  // namespace gc
+
+namespace gc {
+namespace {
+
+// The rule written out plainly, one pixel at a time, against the clip.
+std::set<std::pair<int, int>> reference(const IntLine& l, const ClipRect& c) {
+    std::set<std::pair<int, int>> out;
+    const long long dx = l.x2 - l.x1, dy = l.y2 - l.y1;
+    const long long n = std::max(std::llabs(dx), std::llabs(dy));
+    const auto offset = [n](long long t, long long d) {
+        const long long q = (2 * t * std::llabs(d) + n) / (2 * n);
+        return d < 0 ? -q : q;
+    };
+    for (long long t = 0; t <= n; ++t) {
+        long long x, y;
+        if (n == 0) {
+            x = l.x1, y = l.y1;
+        } else if (std::llabs(dx) >= std::llabs(dy)) {
+            x = l.x1 + (dx > 0 ? t : -t), y = l.y1 + offset(t, dy);
+        } else {
+            y = l.y1 + (dy > 0 ? t : -t), x = l.x1 + offset(t, dx);
+        }
+        if (x >= c.left && x <= c.right && y >= c.top && y <= c.bottom) out.insert({static_cast<int>(x), static_cast<int>(y)});
+    }
+    return out;
+}
+
+TEST(Raster, MatchesThePlainRuleForManyLinesAndClips) {
+    std::uint32_t state = 12345;
+    const auto next = [&state](int lo, int hi) {
+        state = state * 1664525u + 1013904223u;
+        return lo + static_cast<int>((state >> 8) % static_cast<std::uint32_t>(hi - lo + 1));
+    };
+    for (int k = 0; k < 20000; ++k) {
+        const IntLine l{next(-250, 450), next(-250, 450), next(-250, 450), next(-250, 450)};
+        const int left = next(0, 150), top = next(0, 150);
+        const ClipRect c{left, top, left + next(0, 49), top + next(0, 49)};
+        Canvas canvas(200, 200);
+        rasterLine(canvas.buf(), c, l, 1);
+        ASSERT_EQ(canvas.lit(), reference(l, c)) << l.x1 << ',' << l.y1 << " -> " << l.x2 << ',' << l.y2;
+    }
 }
 
 }  // namespace

@@ -47,6 +47,14 @@ public:
     // then stops without painting further and without a caption, and returns
     // false.
     bool newpicture(const PixelObserver& observer = {});
+    // Ends every pass now running at its next yield, as a replacing pass
+    // would: a front end that is closing stops its scans this way.
+    void abandonPasses() { ++passesStarted_; }
+
+    // How many threads a picture pass may use (at least 1). Batch rendering
+    // runs one card per thread with 1; a single card uses every core.
+    void setThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }
+    int threads() const { return threads_; }
 
     // Parameter values set by hand, applied after every setparams.
     void setOverrides(std::vector<ParamSetting> overrides) { overrides_ = std::move(overrides); }
@@ -63,6 +71,7 @@ private:
     MersenneGenerator gen_;
     std::vector<ParamSetting> overrides_;
     unsigned passesStarted_ = 0;
+    int threads_ = 2;
 };
 
 }  // namespace gc

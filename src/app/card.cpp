@@ -3,6 +3,7 @@
 #include "generator/palette.h"
 #include "generator/params.h"
 #include "output/greeting.h"
+#include "render/fast_scan.h"
 
 namespace gc {
 
@@ -18,6 +19,14 @@ void setupSlots(PictureState& s) {
     s.dy = Value::dbl(s.vis.num() / modelHeight);
 }
 
+Card::Card(Platform platform) : p_(platform) {}
+Card::~Card() = default;
+
+void Card::setThreads(int threads) {
+    threads_ = threads < 1 ? 1 : threads;
+    fast_.reset();
+}
+
 void Card::askname() { gc::askname(s_, p_.dialog, gen_); }
 
 void Card::makepalette() { gc::makepalette(s_, gen_); }
@@ -31,7 +40,17 @@ bool Card::newpicture(const PixelObserver& observer) {
     const unsigned mine = ++passesStarted_;
     drawParams();
     const ScanGate stillCurrent = [this, mine] { return passesStarted_ == mine; };
-    if (!scanpixels(s_, p_.picture, p_.host, stillCurrent, observer)) return false;
+    // The plain scan serves observers, which watch every position as it is
+    // done, and surfaces without pixel access; the fast one gives the same
+    // pixels and slots.
+    bool finished = false;
+    if (observer || !p_.picture.pixelAccess()) {
+        finished = scanpixels(s_, p_.picture, p_.host, stillCurrent, observer);
+    } else {
+        if (!fast_) fast_ = std::make_unique<FastScan>(threads_);
+        finished = fast_->scan(s_, p_.picture, p_.host, stillCurrent);
+    }
+    if (!finished) return false;
     writegreeting(s_, p_.picture, p_.window);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One card: the picture state record, the generator and the procedures that
 // make a picture, over whatever platform a front end provides.
+#include <memory>
 #include <vector>
 
 #include "app/state.h"
@@ -29,9 +30,12 @@ inline constexpr int pictureHeight = 525;
 // model-plane geometry.
 void setupSlots(PictureState& s);
 
+class FastScan;
+
 class Card {
 public:
-    explicit Card(Platform platform) : p_(platform) {}
+    explicit Card(Platform platform);
+    ~Card();
 
     PictureState& state() { return s_; }
     const PictureState& state() const { return s_; }
@@ -53,7 +57,7 @@ public:
 
     // How many threads a picture pass may use (at least 1). Batch rendering
     // runs one card per thread with 1; a single card uses every core.
-    void setThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }
+    void setThreads(int threads);
     int threads() const { return threads_; }
 
     // Parameter values set by hand, applied after every setparams.
@@ -72,6 +76,7 @@ private:
     std::vector<ParamSetting> overrides_;
     unsigned passesStarted_ = 0;
     int threads_ = 2;
+    std::unique_ptr<FastScan> fast_;
 };
 
 }  // namespace gc

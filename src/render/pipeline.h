@@ -10,10 +10,22 @@
 
 namespace gc {
 
-void polarpos(PictureState& s);
-void calcba(PictureState& s);
-void calcrgb(PictureState& s);
-void calcbarva(PictureState& s);
+// Sines and cosines of a position's r and fit. Several statements of the
+// pipeline take them; they are worked out once per position, with the same
+// functions, so every statement still sees exactly its own value.
+struct PixelTrig {
+    double sinR, cosR, sinFit, cosFit;
+};
+PixelTrig pixelTrig(const PictureState& s);
+
+// Returns the trigonometry of the r and fit it leaves in the slots.
+PixelTrig polarpos(PictureState& s);
+void calcba(PictureState& s, const PixelTrig& t);
+void calcrgb(PictureState& s, const PixelTrig& t);
+void calcbarva(PictureState& s, const PixelTrig& t);
+inline void calcba(PictureState& s) { calcba(s, pixelTrig(s)); }
+inline void calcrgb(PictureState& s) { calcrgb(s, pixelTrig(s)); }
+inline void calcbarva(PictureState& s) { calcbarva(s, pixelTrig(s)); }
 
 inline constexpr int baseVariants = 15;
 inline constexpr int channelVariants = 3;
@@ -39,8 +51,13 @@ struct PlotLocals {
 
 // Clamps barva, picks the palette row, modulates it and works out the two
 // strokes without drawing them, so that renderers can batch strokes.
-PlotLocals plotLocals(PictureState& s);
+PlotLocals plotLocals(PictureState& s, const PixelTrig& t);
+inline PlotLocals plotLocals(PictureState& s) { return plotLocals(s, pixelTrig(s)); }
 // The same, then draws the strokes; the locals are returned for tracing.
-PlotLocals plotpixel(PictureState& s, Surface& surface);
+PlotLocals plotpixel(PictureState& s, const PixelTrig& t, Surface& surface);
+
+// The whole pipeline of one position: polarpos, calcba, calcrgb, calcbarva
+// and plotpixel's work short of drawing.
+PlotLocals runPosition(PictureState& s);
 
 }  // namespace gc

@@ -31,7 +31,7 @@ Stroke stroke(N x1, N y1, N x2, N y2) {
 
 }  // namespace
 
-PlotLocals plotLocals(PictureState& s) {
+PlotLocals plotLocals(PictureState& s, const PixelTrig& t) {
     PlotLocals p;
     // Strict comparisons: exactly 1 or 675 stays as it is, kind included.
     if (s.barva.num() < 1.0) s.barva = Value::i16(1);
@@ -40,9 +40,9 @@ PlotLocals plotLocals(PictureState& s) {
     // halves to even), so 2.5 gives 2 and 3.5 gives 4.
     let(p.m, mod(N(s.barva), N(280.0)));
     let(p.k, intPart(N(p.m) + N(s.pozic0)));
-    let(p.R, palette(s, p.k, 1) * (N(1.0) + sin(N(s.r))));
-    let(p.G, palette(s, p.k, 2) * (N(1.0) + sin(N(s.fit))));
-    let(p.B, palette(s, p.k, 3) * (N(1.0) + cos(N(s.r))));
+    let(p.R, palette(s, p.k, 1) * (N(1.0) + N(t.sinR)));
+    let(p.G, palette(s, p.k, 2) * (N(1.0) + N(t.sinFit)));
+    let(p.B, palette(s, p.k, 3) * (N(1.0) + N(t.cosR)));
     let(p.SR, N(100.0) * sin(N(p.R) / N(100.0)));
     let(p.SG, N(100.0) * sin(N(p.G) / N(100.0)));
     let(p.CR, N(100.0) * cos(N(p.R) / N(100.0)));
@@ -58,8 +58,8 @@ PlotLocals plotLocals(PictureState& s) {
     return p;
 }
 
-PlotLocals plotpixel(PictureState& s, Surface& surface) {
-    const PlotLocals p = plotLocals(s);
+PlotLocals plotpixel(PictureState& s, const PixelTrig& t, Surface& surface) {
+    const PlotLocals p = plotLocals(s, t);
     for (const Stroke& st : p.strokes)
         if (st.drawn) surface.drawLine(st.x1, st.y1, st.x2, st.y2, p.colour);
     return p;

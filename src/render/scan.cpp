@@ -24,11 +24,11 @@ bool scanpixels(PictureState& s, Surface& picture, Host& host, const ScanGate& g
             s.i = Value::i16(static_cast<std::int16_t>(column));
             s.x = Value::dbl(modelX(s, column));
             s.y = Value::dbl(y);
-            polarpos(s);
-            calcba(s);
-            calcrgb(s);
-            calcbarva(s);
-            const PlotLocals p = plotpixel(s, picture);
+            const PixelTrig t = polarpos(s);
+            calcba(s, t);
+            calcrgb(s, t);
+            calcbarva(s, t);
+            const PlotLocals p = plotpixel(s, t, picture);
             if (observer) observer(s, p);
         }
         s.i = Value::i16(static_cast<std::int16_t>(lastColumn + 1));

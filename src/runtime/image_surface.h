@@ -21,6 +21,8 @@ public:
     Rgb point(int x, int y) const override;
     void setPoint(int x, int y, Rgb colour) override;
 
+    std::optional<PixelBuffer> pixelAccess() override { return pixels(); }
+
     const QImage& image() const { return image_; }
     PixelBuffer pixels();
 

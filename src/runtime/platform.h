@@ -3,7 +3,10 @@
 // the yield to the event loop. The desktop program, the command-line tool and
 // the tests each provide their own.
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "runtime/raster.h"
 
 namespace gc {
 
@@ -34,6 +37,9 @@ public:
     // Points outside the surface read as black and ignore writes.
     virtual Rgb point(int x, int y) const = 0;
     virtual void setPoint(int x, int y, Rgb colour) = 0;
+    // Direct access to the pixels (0xFFRRGGBB) for renderers that draw
+    // strokes themselves with the same rasteriser; nullopt when there is none.
+    virtual std::optional<PixelBuffer> pixelAccess() { return std::nullopt; }
 };
 
 // The window that carries the surfaces: the save marker and the caption's
@@ -50,6 +56,9 @@ class Host {
 public:
     virtual ~Host() = default;
     virtual void yieldToEvents() = 0;
+    // Whether anyone sees the picture between yields. When nobody does, a
+    // scan may paint the whole picture at the end instead of row by row.
+    virtual bool showsProgress() const { return true; }
 };
 
 // For front ends without a window.
@@ -62,6 +71,7 @@ public:
 class NoYield final : public Host {
 public:
     void yieldToEvents() override {}
+    bool showsProgress() const override { return false; }
 };
 
 }  // namespace gc

@@ -1,0 +1,202 @@
+#include "render/fast_scan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "runtime/calc.h"
+
+namespace gc {
+
+namespace {
+
+// A position's two strokes, ready for the rasteriser. Stroke ends lie within
+// 101 pixels of a position on the scan, so they fit 16 bits.
+struct Line16 {
+    std::int16_t x1, y1, x2, y2;
+};
+
+struct PositionStrokes {
+    Line16 lines[2];
+    std::uint32_t pixel;
+    std::uint8_t drawn;  // bit k: stroke k is drawn
+};
+
+PositionStrokes strokesOf(const PlotLocals& p) {
+    PositionStrokes out{};
+    out.pixel = 0xFF000000u | p.colour;
+    for (int k = 0; k < 2; ++k) {
+        const Stroke& st = p.strokes[static_cast<std::size_t>(k)];
+        if (!st.drawn) continue;
+        const auto l = roundLine(st.x1, st.y1, st.x2, st.y2);
+        if (!l) continue;
+        const auto fits = [](std::int32_t v) { return v >= -32768 && v <= 32767; };
+        if (!fits(l->x1) || !fits(l->y1) || !fits(l->x2) || !fits(l->y2)) continue;  // cannot reach the surface
+        out.lines[k] = Line16{static_cast<std::int16_t>(l->x1), static_cast<std::int16_t>(l->y1),
+                              static_cast<std::int16_t>(l->x2), static_cast<std::int16_t>(l->y2)};
+        out.drawn |= static_cast<std::uint8_t>(1u << k);
+    }
+    return out;
+}
+
+// The slots a position inherits from the one before it.
+constexpr Value PictureState::*inherited[] = {&PictureState::fi, &PictureState::ba, &PictureState::re,
+                                              &PictureState::gr, &PictureState::bl, &PictureState::barva};
+
+bool allKnown(const PictureState& s) {
+    for (auto slot : inherited)
+        if (std::isnan((s.*slot).num())) return false;
+    return true;
+}
+
+struct Chunk {
+    int firstRow, lastRow;
+    Value fi1;          // fi1 before the chunk's first position
+    PictureState end;   // the state after its last position
+    long settledAt = -1;  // first position (in the chunk) after which all inherited slots are known
+};
+
+struct Pass {
+    PictureState& s;
+    int lastColumn, lastRow, columns;
+    std::vector<PositionStrokes> strokes;
+    std::vector<Chunk> chunks;
+
+    std::size_t index(int row, int column) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column);
+    }
+
+    // Runs positions of a chunk in scan order from the given state, from
+    // position `from` (within the chunk) up to and including `to`.
+    void runChunk(Chunk& c, PictureState& local, long from, long to, bool trackSettling) {
+        long n = 0;
+        for (int row = c.firstRow; row <= c.lastRow; ++row) {
+            local.j = Value::i16(static_cast<std::int16_t>(row));
+            const double y = modelY(local, row);
+            for (int column = 0; column <= lastColumn; ++column, ++n) {
+                if (n < from) continue;
+                if (n > to) return;
+                local.i = Value::i16(static_cast<std::int16_t>(column));
+                local.x = Value::dbl(modelX(local, column));
+                local.y = Value::dbl(y);
+                strokes[index(row, column)] = strokesOf(runPosition(local));
+                if (trackSettling && c.settledAt < 0 && allKnown(local)) c.settledAt = n;
+            }
+        }
+    }
+};
+
+// fi1 grows by one addition per position; each chunk needs the exact sum
+// before its first position, added one step at a time as polarpos adds it.
+void chunkStarts(Pass& pass) {
+    Value fi1 = pass.s.fi1;
+    std::size_t next = 0;
+    for (int row = 0; row <= pass.lastRow; ++row) {
+        if (next < pass.chunks.size() && pass.chunks[next].firstRow == row) pass.chunks[next++].fi1 = fi1;
+        for (int column = 0; column <= pass.lastColumn; ++column) let(fi1, N(fi1) + N(pass.s.korakfi1), Kind::Double);
+    }
+}
+
+void computePositions(Pass& pass, Workers& workers) {
+    chunkStarts(pass);
+    workers.run([&pass, &workers](int part) {
+        for (std::size_t c = static_cast<std::size_t>(part); c < pass.chunks.size();
+             c += static_cast<std::size_t>(workers.size())) {
+            Chunk& chunk = pass.chunks[c];
+            PictureState local = pass.s;
+            local.fi1 = chunk.fi1;
+            if (c > 0)
+                for (auto slot : inherited) local.*slot = Value::dbl(std::numeric_limits<double>::quiet_NaN());
+            pass.runChunk(chunk, local, 0, std::numeric_limits<long>::max(), c > 0);
+            chunk.end = std::move(local);
+        }
+    });
+    // Mend each chunk's unsettled start from the true end of the one before.
+    for (std::size_t c = 1; c < pass.chunks.size(); ++c) {
+        Chunk& chunk = pass.chunks[c];
+        PictureState local = pass.chunks[c - 1].end;
+        local.fi1 = chunk.fi1;
+        if (chunk.settledAt < 0) {
+            pass.runChunk(chunk, local, 0, std::numeric_limits<long>::max(), false);
+            chunk.end = std::move(local);
+        } else {
+            pass.runChunk(chunk, local, 0, chunk.settledAt, false);
+        }
+    }
+}
+
+// Band height for drawing: a band of the surface small enough to stay in a
+// core's own cache while every stroke that reaches it is drawn.
+constexpr int bandRows = 64;
+// How far a stroke reaches from its position's row.
+constexpr int reach = 101;
+
+void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip) {
+    const int fromRow = std::max(first, clip.top - reach), toRow = std::min(last, clip.bottom + reach);
+    if (fromRow > toRow) return;
+    const std::size_t from = pass.index(fromRow, 0), to = pass.index(toRow, pass.lastColumn);
+    for (std::size_t n = from; n <= to; ++n) {
+        const PositionStrokes& p = pass.strokes[n];
+        for (int k = 0; k < 2; ++k) {
+            if (!(p.drawn & (1u << k))) continue;
+            const Line16& l = p.lines[k];
+            if (std::max(l.y1, l.y2) < clip.top || std::min(l.y1, l.y2) > clip.bottom) continue;
+            rasterLine(buf, clip, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
+        }
+    }
+}
+
+// Draws the strokes of rows first..last in scan order. The rows they reach
+// are cut into bands; each thread takes every strokes' share of its bands.
+void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, int first, int last) {
+    const int top = std::max(0, first - reach), bottom = std::min(buf.height - 1, last + reach);
+    if (top > bottom) return;
+    const int parts = workers.size();
+    workers.run([&](int part) {
+        const int span = bottom - top + 1;
+        const int bandTop = top + span * part / parts, bandBottom = top + span * (part + 1) / parts - 1;
+        for (int y = bandTop; y <= bandBottom; y += bandRows)
+            drawBand(pass, buf, first, last, ClipRect{0, y, buf.width - 1, std::min(bandBottom, y + bandRows - 1)});
+    });
+}
+
+}  // namespace
+
+FastScan::FastScan(int threads) : workers_(threads) {}
+FastScan::~FastScan() = default;
+
+bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGate& gate) {
+    picture.clear(composeRgb(0, 0, 0));
+    const auto buf = picture.pixelAccess();
+    Pass pass{s, static_cast<int>(s.sir.num()), static_cast<int>(s.vis.num()), 0, {}, {}};
+    pass.columns = pass.lastColumn + 1;
+    pass.strokes.resize(static_cast<std::size_t>(pass.columns) * static_cast<std::size_t>(pass.lastRow + 1));
+    // Several chunks per thread even out their differing costs.
+    const int chunkCount = std::min(pass.lastRow + 1, 4 * workers_.size());
+    for (int c = 0; c < chunkCount; ++c)
+        pass.chunks.push_back(Chunk{(pass.lastRow + 1) * c / chunkCount, (pass.lastRow + 1) * (c + 1) / chunkCount - 1,
+                                    {}, {}, -1});
+    computePositions(pass, workers_);
+
+    const bool progressive = host.showsProgress();
+    for (int row = 0; row <= pass.lastRow; ++row) {
+        s.j = Value::i16(static_cast<std::int16_t>(row));
+        host.yieldToEvents();
+        if (gate && !gate()) return false;
+        if (progressive && buf) drawRows(pass, *buf, workers_, row, row);
+    }
+    if (!progressive && buf) drawRows(pass, *buf, workers_, 0, pass.lastRow);
+
+    // The slots as the last position left them, and the counters past the end.
+    const PictureState& end = pass.chunks.back().end;
+    for (auto slot : {&PictureState::x, &PictureState::y, &PictureState::fi1, &PictureState::fit, &PictureState::r,
+                      &PictureState::fi, &PictureState::ba, &PictureState::re, &PictureState::gr, &PictureState::bl,
+                      &PictureState::barva})
+        s.*slot = end.*slot;
+    s.i = Value::i16(static_cast<std::int16_t>(pass.lastColumn + 1));
+    s.j = Value::i16(static_cast<std::int16_t>(pass.lastRow + 1));
+    return true;
+}
+
+}  // namespace gc

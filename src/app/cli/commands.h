@@ -9,5 +9,7 @@ namespace gc::cli {
 int runInfo(const Options& o, std::ostream& out);
 int runRender(const Options& o, std::ostream& err);
 int runTrace(const Options& o, std::ostream& out);
+// Reports on err; terminal says whether err is one, for the progress bar.
+int runBatch(const Options& o, std::ostream& err, bool terminal);
 
 }  // namespace gc::cli

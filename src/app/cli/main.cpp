@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
+#include <unistd.h>
 
 #include "app/cli/commands.h"
 
@@ -33,5 +34,6 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     if (options.verb == "trace") return runTrace(options, std::cout);
+    if (options.verb == "batch") return runBatch(options, std::cerr, isatty(STDERR_FILENO) != 0);
     return runRender(options, std::cerr);
 }

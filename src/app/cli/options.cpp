@@ -21,6 +21,18 @@ Usage:
   greetcard-cli trace NAME --rows A-B [--cols C-D] [--set SLOT=VALUE]...
       Paints the card and prints, as CSV, every value of the chosen pixel
       positions (rows 0..525, columns 0..700, inclusive ranges).
+  greetcard-cli batch FILE -o DIR [--format bmp|png] [--jobs N] [--set SLOT=VALUE]...
+      Paints one card for every line of FILE ("-" reads the names from
+      standard input) and writes each to DIR/NAME.png (or .bmp), with the
+      name's spaces written as '-'; the empty name's card is DIR/_empty.png.
+      DIR is made when it is missing; files already there are replaced.
+      An empty line is the empty name; a final newline ends the last line
+      and starts no new one; a line may end in CR LF. A line that breaks the
+      name rules is reported with its number and skipped; a name that
+      appears again is painted once. N worker threads each paint whole cards
+      (default: one a processor core, 1 to 64). On a terminal a progress bar
+      is shown, otherwise one line a card; both on standard error. Ctrl-C
+      lets the cards being painted be written whole and starts no more.
   greetcard-cli --help
 
 NAME is at most 100 characters, only lowercase letters a-z and spaces; it may
@@ -33,8 +45,9 @@ accepted; a selector outside its variants runs variant 1.
 The picture name comes from the local clock, or from SOURCE_DATE_EPOCH
 (seconds since 1970, read as UTC) when that is set.
 
-Exit status: 0 done, 1 a file could not be written, 2 a mistake in the
-command line.
+Exit status: 0 done, 1 a file or folder could not be written (batch: also
+a line of FILE was skipped, or the batch was interrupted), 2 a mistake in the
+command line or an unreadable FILE.
 )";
 
 namespace {
@@ -57,14 +70,24 @@ Range parseRange(const std::string& flag, const std::string& text, int last) {
     return r;
 }
 
+int parseJobs(const std::string& text) {
+    int jobs = 0;
+    const char* e = text.data() + text.size();
+    const auto res = std::from_chars(text.data(), e, jobs);
+    if (res.ec != std::errc() || res.ptr != e || text.empty() || jobs < 1 || jobs > maxJobs)
+        throw UsageError("--jobs needs a whole number from 1 to " + std::to_string(maxJobs) + ", got '" + text + "'");
+    return jobs;
+}
+
 }  // namespace
 
 Options parseOptions(const std::vector<std::string>& args) {
-    if (args.empty()) throw UsageError("no command given; use info, render or trace (see --help)");
+    if (args.empty()) throw UsageError("no command given; use info, render, trace or batch (see --help)");
     Options o;
     o.verb = args[0];
-    if (o.verb != "info" && o.verb != "render" && o.verb != "trace")
-        throw UsageError("unknown command '" + o.verb + "'; use info, render or trace (see --help)");
+    if (o.verb != "info" && o.verb != "render" && o.verb != "trace" && o.verb != "batch")
+        throw UsageError("unknown command '" + o.verb + "'; use info, render, trace or batch (see --help)");
+    const bool batch = o.verb == "batch";
 
     std::optional<std::string> name;
     for (std::size_t k = 1; k < args.size(); ++k) {
@@ -77,20 +100,35 @@ Options parseOptions(const std::vector<std::string>& args) {
             const ParsedSetting p = parseParamSetting(value());
             if (!p.setting) throw UsageError(p.problem);
             o.settings.push_back(*p.setting);
-        } else if (a == "-o" && o.verb == "render") {
+        } else if (a == "-o" && (o.verb == "render" || batch)) {
             o.output = value();
+        } else if (a == "--format" && batch) {
+            o.format = value();
+            if (o.format != "png" && o.format != "bmp")
+                throw UsageError("--format needs bmp or png, got '" + o.format + "'");
+        } else if (a == "--jobs" && batch) {
+            o.jobs = parseJobs(value());
         } else if (a == "--rows" && o.verb == "trace") {
             o.rows = parseRange(a, value(), scanRowLast);
         } else if (a == "--cols" && o.verb == "trace") {
             o.cols = parseRange(a, value(), scanColumnLast);
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError("unknown option '" + a + "' for " + o.verb + " (see --help)");
+        } else if (name && batch) {
+            throw UsageError("more than one FILE given ('" + *name + "' and '" + a + "')");
         } else if (name) {
             throw UsageError("more than one name given ('" + *name + "' and '" + a +
                              "'); put a name with spaces in quotes");
         } else {
             name = a;
         }
+    }
+    if (batch) {
+        if (!name) throw UsageError("batch needs a FILE of names (see --help)");
+        if (!o.output) throw UsageError("batch needs -o DIR (see --help)");
+        if (o.output->empty()) throw UsageError("-o needs a folder name, got an empty one");
+        o.namesFile = *name;
+        return o;
     }
     if (!name) throw UsageError(o.verb + " needs a NAME (see --help)");
     if (const auto problem = nameProblem(*name)) throw UsageError("bad name: " + *problem);

@@ -21,9 +21,14 @@ struct Options {
     std::string verb;
     std::string name;
     std::vector<ParamSetting> settings;
-    std::optional<std::string> output;  // -o
+    std::optional<std::string> output;  // -o: a file, or batch's folder
     std::optional<Range> rows, cols;    // trace
+    std::string namesFile;              // batch: one name a line, "-" for stdin
+    std::string format = "png";         // batch: bmp or png
+    int jobs = 0;                       // batch: worker threads, 0 for one a core
 };
+
+inline constexpr int maxJobs = 64;
 
 // Throws UsageError. --help is handled by the caller before this.
 Options parseOptions(const std::vector<std::string>& args);

@@ -22,6 +22,11 @@ bool allOf(const QImage& image, const QRect& area, QRgb colour) {
 }
 
 const QRgb white = 0xFFFFFFFF, blackPixel = 0xFF000000;
+
+// What the window shows in an area of its client area when it repaints.
+QImage shown(QWidget& window, const QRect& area) {
+    return window.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+}
 // Where the caption's "*" lands on the window.
 const QRect asteriskArea(0, 0, 16, 20);
 
@@ -79,13 +84,15 @@ TEST_F(DesktopTest, StartUpPaintsTheCardOfTheNameTypedIntoTheDialog) {
     EXPECT_EQ(f.card().state().t, "ana novak");
     EXPECT_EQ(f.picture().image(), headlessPicture("ana novak"));
     // Picture1 on screen shows the surface.
-    EXPECT_EQ(f.findChild<PictureBox*>("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32),
-              f.picture().image());
+    auto* picture1 = f.findChild<PictureBox*>("Picture1");
+    EXPECT_EQ(shown(*picture1, picture1->rect()), f.picture().image());
     // The window is black but for the caption's "*" in its corner.
     const QImage& layer = f.windowLayer();
     EXPECT_FALSE(allOf(layer, asteriskArea, blackPixel));
     EXPECT_TRUE(allOf(layer, QRect(asteriskArea.right() + 1, 0, 200, 200), blackPixel));
     EXPECT_TRUE(allOf(layer, QRect(0, 550, 760, 100), blackPixel));
+    // ...and shows it whenever it repaints.
+    EXPECT_EQ(shown(f, asteriskArea), layer.copy(asteriskArea));
     EXPECT_EQ(exits, 0);
 }
 
@@ -153,6 +160,8 @@ TEST_F(DesktopTest, SaveWritesTheCommandLinePictureAndLeavesTheTickAtTheEnd) {
         {QRect(QPoint(732, 560), QPoint(740, 567)), blackPixel},
     };
     for (const auto& m : marker) EXPECT_TRUE(allOf(f.windowLayer(), m.area, m.colour)) << m.area.x() << "," << m.area.y();
+    const QRect band(0, 555, 760, 20);
+    EXPECT_EQ(shown(f, band), f.windowLayer().copy(band));
     EXPECT_EQ(exits, 0);
 }
 

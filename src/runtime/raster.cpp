@@ -27,28 +27,22 @@ std::int64_t lastStepAtMost(std::int64_t q, std::int64_t d, std::int64_t n) {
     return (2 * n * q + n - 1) / (2 * d);
 }
 
-// Steps t0..t1 of a line along its major axis from (major0) by majorStep,
-// the minor coordinate starting at minor0 and moving by sign * q(t).
-// The offset q(t) is tracked in 32.32 fixed point, rounded up at the start
-// and in the slope: the error stays below 2^-32 per step, far less than the
-// 1 / 2n that separates q's exact values from the next whole number, so the
-// whole part is always the exact q(t).
-struct Walk {
-    int t0, t1;
-    std::ptrdiff_t start;      // offset of step t0's pixel
-    std::ptrdiff_t majorStep;  // offset per step along the major axis
-    std::ptrdiff_t minorStep;  // offset when q grows by one
-    std::uint64_t acc, slope;
-};
-
-void run(std::uint32_t* bits, const Walk& w, std::uint32_t pixel) {
-    std::uint32_t* p = bits + w.start;
-    std::uint64_t acc = w.acc;
-    for (int t = w.t0; t <= w.t1; ++t) {
+// Walks `count` pixels from p: one major step each, plus a minor step
+// whenever the fraction of q(t) runs over. The fraction is kept in 0.32
+// fixed point, rounded up at the start and in the slope: the error stays
+// below 2^-32 per step, far less than the 1 / 2n that separates q's exact
+// values from the next whole number, so every carry comes at the exact step.
+// The directions are template arguments, which keeps the loop to a store and
+// three additions.
+template <int MajorSign, int MinorSign>
+void walk(std::uint32_t* p, int count, std::ptrdiff_t s0, std::ptrdiff_t s1, std::uint32_t frac, std::uint32_t slope,
+          std::uint32_t pixel) {
+    const std::ptrdiff_t major = MajorSign * s0, minor = MinorSign * s1;
+    for (int t = 0; t < count; ++t) {
         *p = pixel;
-        const std::uint64_t next = acc + w.slope;
-        p += w.majorStep + static_cast<std::ptrdiff_t>((next >> 32) - (acc >> 32)) * w.minorStep;
-        acc = next;
+        const std::uint32_t f = frac + slope;
+        p += major + (f < frac ? minor : 0);
+        frac = f;
     }
 }
 
@@ -73,26 +67,31 @@ void line(std::uint32_t* bits, int a0, int b0, int lo0, int hi0, std::ptrdiff_t 
     // Steps inside the minor bounds.
     const std::int64_t qmin = dir1 > 0 ? lo1 - a1 : a1 - hi1;
     const std::int64_t qmax = dir1 > 0 ? hi1 - a1 : a1 - lo1;
+    if (d == 0 && (qmin > 0 || qmax < 0)) return;
     t0 = std::max(t0, firstStepAtLeast(qmin, d, n));
     t1 = std::min(t1, lastStepAtMost(qmax, d, n));
-    if (d == 0 && (qmin > 0 || qmax < 0)) return;
     if (t0 > t1) return;
 
     const std::int64_t twoN = 2LL * n;
     const std::int64_t num = 2 * t0 * d + n;
     const std::int64_t q0 = num / twoN;
     const std::int64_t r0 = num % twoN;
-    Walk w;
-    w.t0 = static_cast<int>(t0);
-    w.t1 = static_cast<int>(t1);
-    const std::int64_t major = a0 + dir0 * t0;
-    const std::int64_t minor = a1 + dir1 * q0;
-    w.start = static_cast<std::ptrdiff_t>(major) * s0 + static_cast<std::ptrdiff_t>(minor) * s1;
-    w.majorStep = dir0 * s0;
-    w.minorStep = dir1 * s1;
-    w.acc = ((static_cast<std::uint64_t>(r0) << 32) + static_cast<std::uint64_t>(twoN) - 1) / static_cast<std::uint64_t>(twoN);
-    w.slope = ((static_cast<std::uint64_t>(d) << 32) + static_cast<std::uint64_t>(n) - 1) / static_cast<std::uint64_t>(n);
-    run(bits, w, pixel);
+    std::uint32_t* p = bits + (a0 + dir0 * t0) * s0 + (a1 + dir1 * q0) * s1;
+    const int count = static_cast<int>(t1 - t0 + 1);
+    if (d == n) {  // an exact diagonal: q(t) = t
+        const std::ptrdiff_t step = dir0 * s0 + dir1 * s1;
+        for (int t = 0; t < count; ++t, p += step) *p = pixel;
+        return;
+    }
+    const auto frac = static_cast<std::uint32_t>(((static_cast<std::uint64_t>(r0) << 32) + static_cast<std::uint64_t>(twoN) - 1) /
+                                                 static_cast<std::uint64_t>(twoN));
+    // d < n, so the slope is below 2^32.
+    const auto slope = static_cast<std::uint32_t>(((static_cast<std::uint64_t>(d) << 32) + static_cast<std::uint64_t>(n) - 1) /
+                                                  static_cast<std::uint64_t>(n));
+    if (dir0 > 0)
+        dir1 > 0 ? walk<1, 1>(p, count, s0, s1, frac, slope, pixel) : walk<1, -1>(p, count, s0, s1, frac, slope, pixel);
+    else
+        dir1 > 0 ? walk<-1, 1>(p, count, s0, s1, frac, slope, pixel) : walk<-1, -1>(p, count, s0, s1, frac, slope, pixel);
 }
 
 }  // namespace

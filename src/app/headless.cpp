@@ -21,10 +21,11 @@ std::unique_ptr<Clock> headlessClock() {
     return std::make_unique<FixedClock>(date, time);
 }
 
-HeadlessCard::HeadlessCard(const std::string& name, std::vector<ParamSetting> overrides)
-    : dialog_(name),
+HeadlessCard::HeadlessCard(const std::string& name, std::vector<ParamSetting> overrides, int scale)
+    : scaled_(scale > 1 ? std::make_unique<ScaledSurface>(pictureWidth, pictureHeight, scale) : nullptr),
+      dialog_(name),
       clock_(headlessClock()),
-      card_(Platform{picture_, copy_, window_, host_, dialog_, *clock_}) {
+      card_(Platform{scaled_ ? static_cast<Surface&>(*scaled_) : picture_, copy_, window_, host_, dialog_, *clock_}) {
     if (const auto problem = nameProblem(name)) throw std::invalid_argument(*problem);
     card_.setOverrides(std::move(overrides));
     card_.setup();

@@ -8,6 +8,7 @@
 
 #include "app/card.h"
 #include "runtime/image_surface.h"
+#include "runtime/scaled_surface.h"
 
 namespace gc {
 
@@ -26,14 +27,18 @@ std::unique_ptr<Clock> headlessClock();
 
 class HeadlessCard {
 public:
-    // Set-up, name, palette; the name must be acceptable.
-    explicit HeadlessCard(const std::string& name, std::vector<ParamSetting> overrides = {});
+    // Set-up, name, palette; the name must be acceptable. A scale above 1
+    // draws the card that many times larger, for printing.
+    explicit HeadlessCard(const std::string& name, std::vector<ParamSetting> overrides = {}, int scale = 1);
 
     Card& card() { return card_; }
     ImageSurface& picture() { return picture_; }
+    // The picture as drawn, at its scale.
+    const QImage& image() const { return scaled_ ? scaled_->image() : picture_.image(); }
 
 private:
     ImageSurface picture_{pictureWidth, pictureHeight};
+    std::unique_ptr<ScaledSurface> scaled_;
     ImageSurface copy_{pictureWidth, pictureHeight};
     NoWindow window_;
     NoYield host_;

@@ -40,7 +40,11 @@ QFont captionFont(int points) {
 }
 
 void ImageSurface::print(int x, int y, int points, Rgb colour, std::string_view text) {
-    QPainter painter(&image_);
+    printOn(image_, x, y, points, colour, text);
+}
+
+void ImageSurface::printOn(QImage& image, int x, int y, int points, Rgb colour, std::string_view text) {
+    QPainter painter(&image);
     const QFont font = captionFont(points);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(opaque(colour)));

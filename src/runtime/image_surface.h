@@ -26,6 +26,9 @@ public:
     const QImage& image() const { return image_; }
     PixelBuffer pixels();
 
+    // Text as the surfaces print it, on any image.
+    static void printOn(QImage& image, int x, int y, int points, Rgb colour, std::string_view text);
+
 private:
     QImage image_;
 };

@@ -8,9 +8,9 @@ namespace gc {
 
 namespace {
 
-bool usable(float v) { return std::fabs(v) <= rasterCoordinateLimit; }  // false for NaN
+bool usable(double v) { return std::fabs(v) <= rasterCoordinateLimit; }  // false for NaN
 
-int roundHalfUp(float v) { return static_cast<int>(std::floor(static_cast<double>(v) + 0.5)); }
+int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 // The minor offset at step t is q(t) = floor((2 t d + n) / 2n), which never
 // decreases. These give the steps where it stays within [qmin, qmax].
@@ -96,7 +96,7 @@ void line(std::uint32_t* bits, int a0, int b0, int lo0, int hi0, std::ptrdiff_t 
 
 }  // namespace
 
-std::optional<IntLine> roundLine(float x1, float y1, float x2, float y2) {
+std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2) {
     if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return std::nullopt;
     return IntLine{roundHalfUp(x1), roundHalfUp(y1), roundHalfUp(x2), roundHalfUp(y2)};
 }

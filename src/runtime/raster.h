@@ -32,10 +32,10 @@ struct IntLine {
 };
 
 // Endpoints further than this from the origin are not drawn at all.
-inline constexpr float rasterCoordinateLimit = 1.0e5f;
+inline constexpr double rasterCoordinateLimit = 1.0e5;
 
 // Rounds the endpoints; nullopt for coordinates that are not drawn.
-std::optional<IntLine> roundLine(float x1, float y1, float x2, float y2);
+std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2);
 
 void rasterLine(const PixelBuffer& buf, const ClipRect& clip, const IntLine& line, std::uint32_t pixel);
 

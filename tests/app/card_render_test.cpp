@@ -68,3 +68,38 @@ TEST(CardRender, CaptionIsWrittenOnceOverThePicture) {
 
 }  // namespace
 }  // namespace gc
+
+namespace gc {
+namespace {
+
+TEST(PrintScale, ScaleOneIsTodaysCardAndLargerScalesKeepThePicture) {
+    HeadlessCard plain("ana novak");
+    plain.card().newpicture();
+    // A scaled surface at 1 draws through the plain scan; it must be the same.
+    HeadlessCard one("ana novak", {}, 1);
+    one.card().newpicture();
+    EXPECT_TRUE(one.image() == plain.image());
+
+    HeadlessCard four("ana novak", {}, 4);
+    four.card().newpicture();
+    ASSERT_EQ(four.image().size(), QSize(2800, 2100));
+    // Shrunk back, most of the picture above the caption agrees with the card.
+    const QImage small = four.image().scaled(700, 525, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    long same = 0, all = 0;
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 700; ++x, ++all) same += small.pixel(x, y) == plain.image().pixel(x, y);
+    EXPECT_GT(same, all * 6 / 10);
+}
+
+TEST(PrintScale, WideLinesAreSideBySideCopies) {
+    std::vector<std::uint32_t> px(40 * 40, 0);
+    const PixelBuffer buf{px.data(), 40, 40, 40};
+    rasterWideLine(buf, IntLine{5, 20, 30, 22}, 3, 1);  // mostly horizontal: three rows thick
+    long lit = 0;
+    for (auto p : px) lit += p;
+    EXPECT_EQ(lit, 3 * 26);
+    EXPECT_EQ(px[19 * 40 + 5] + px[20 * 40 + 5] + px[21 * 40 + 5], 3u);
+}
+
+}  // namespace
+}  // namespace gc

@@ -128,7 +128,7 @@ void computePositions(Pass& pass, Workers& workers) {
 
 // Band height for drawing: a band of the surface small enough to stay in a
 // core's own cache while every stroke that reaches it is drawn.
-constexpr int bandRows = 64;
+constexpr int bandRows = 1024;
 // How far a stroke reaches from its position's row.
 constexpr int reach = 101;
 

@@ -22,7 +22,7 @@ std::optional<Rgb> compose(double R, double G, double B) {
     return composeRgb(*r, *g, *b);
 }
 
-Stroke stroke(N x1, N y1, N x2, N y2) {
+inline Stroke stroke(N x1, N y1, N x2, N y2) {
     const auto fx1 = toSingle(x1.v), fy1 = toSingle(y1.v), fx2 = toSingle(x2.v), fy2 = toSingle(y2.v);
     const bool ok = x1.ok && y1.ok && x2.ok && y2.ok && fx1 && fy1 && fx2 && fy2;
     if (!ok) return Stroke{0, 0, 0, 0, false};
@@ -43,10 +43,13 @@ PlotLocals plotLocals(PictureState& s, const PixelTrig& t) {
     let(p.R, palette(s, p.k, 1) * (N(1.0) + N(t.sinR)));
     let(p.G, palette(s, p.k, 2) * (N(1.0) + N(t.sinFit)));
     let(p.B, palette(s, p.k, 3) * (N(1.0) + N(t.cosR)));
-    let(p.SR, N(100.0) * sin(N(p.R) / N(100.0)));
-    let(p.SG, N(100.0) * sin(N(p.G) / N(100.0)));
-    let(p.CR, N(100.0) * cos(N(p.R) / N(100.0)));
-    let(p.CG, N(100.0) * cos(N(p.G) / N(100.0)));
+    // The four statements are independent; taken per channel, sine and cosine
+    // of the same angle come from one library call.
+    const N angleR = N(p.R) / N(100.0), angleG = N(p.G) / N(100.0);
+    let(p.SR, N(100.0) * sin(angleR));
+    let(p.CR, N(100.0) * cos(angleR));
+    let(p.SG, N(100.0) * sin(angleG));
+    let(p.CG, N(100.0) * cos(angleG));
 
     // Both strokes are statements of their own and compose the colour anew.
     const auto colour = compose(p.R, p.G, p.B);

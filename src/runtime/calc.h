@@ -45,7 +45,9 @@ inline N atan(N a) { return checked(std::atan(a.v), a.ok); }
 inline N sqrt(N a) { return checked(std::sqrt(a.v), a.ok && a.v >= 0.0); }
 inline N abs(N a) { return N(std::fabs(a.v), a.ok); }
 // Largest whole number not above a.
-inline N intPart(N a) { return N(std::floor(a.v), a.ok); }
+inline N intPart(N a) {
+    return N(std::fabs(a.v) < 2147483647.0 ? floorSmall(a.v) : std::floor(a.v), a.ok);
+}
 
 // a ^ b: a negative base needs a whole exponent, zero needs a non-negative
 // one; overflow fails through the finiteness check.

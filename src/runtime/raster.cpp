@@ -1,5 +1,7 @@
 #include "runtime/raster.h"
 
+#include "runtime/value.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,30 +12,32 @@ namespace {
 
 bool usable(double v) { return std::fabs(v) <= rasterCoordinateLimit; }  // false for NaN
 
-int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+// Within the coordinate limit, so floorSmall applies.
+int roundHalfUp(double v) { return static_cast<int>(floorSmall(v + 0.5)); }
 
 // The minor offset at step t is q(t) = floor((2 t d + n) / 2n), which never
 // decreases. These give the steps where it stays within [qmin, qmax].
 std::int64_t firstStepAtLeast(std::int64_t q, std::int64_t d, std::int64_t n) {
     if (q <= 0) return 0;
-    if (d == 0) return INT64_MAX;
+    if (q > d) return INT64_MAX;
     const std::int64_t num = 2 * n * q - n;  // > 0
     return (num + 2 * d - 1) / (2 * d);
 }
 
 std::int64_t lastStepAtMost(std::int64_t q, std::int64_t d, std::int64_t n) {
     if (q < 0) return -1;
-    if (d == 0) return INT64_MAX;
+    if (q >= d) return INT64_MAX;
     return (2 * n * q + n - 1) / (2 * d);
 }
 
 // Walks `count` pixels from p: one major step each, plus a minor step
-// whenever the fraction of q(t) runs over. The fraction is kept in 0.32
-// fixed point, rounded up at the start and in the slope: the error stays
-// below 2^-32 per step, far less than the 1 / 2n that separates q's exact
-// values from the next whole number, so every carry comes at the exact step.
-// The directions are template arguments, which keeps the loop to a store and
-// three additions.
+// whenever the fraction of q(t) runs over. q(t) is tracked in 32.32 fixed
+// point as 1/2 + t * slope with the slope d / n rounded up: at step t the
+// error is below t * 2^-32, less than the 1 / 2n that separates q's exact
+// values from the next whole number as long as n * n < 2^31 (lines are
+// shorter than that, see rasterCoordinateLimit), so every carry comes at the
+// exact step. The directions are template arguments, which keeps the loop to
+// a store and three additions.
 template <int MajorSign, int MinorSign>
 void walk(std::uint32_t* p, int count, std::ptrdiff_t s0, std::ptrdiff_t s1, std::uint32_t frac, std::uint32_t slope,
           std::uint32_t pixel) {
@@ -72,22 +76,23 @@ void line(std::uint32_t* bits, int a0, int b0, int lo0, int hi0, std::ptrdiff_t 
     t1 = std::min(t1, lastStepAtMost(qmax, d, n));
     if (t0 > t1) return;
 
-    const std::int64_t twoN = 2LL * n;
-    const std::int64_t num = 2 * t0 * d + n;
-    const std::int64_t q0 = num / twoN;
-    const std::int64_t r0 = num % twoN;
-    std::uint32_t* p = bits + (a0 + dir0 * t0) * s0 + (a1 + dir1 * q0) * s1;
     const int count = static_cast<int>(t1 - t0 + 1);
     if (d == n) {  // an exact diagonal: q(t) = t
+        std::uint32_t* p = bits + (a0 + dir0 * t0) * s0 + (a1 + dir1 * t0) * s1;
         const std::ptrdiff_t step = dir0 * s0 + dir1 * s1;
         for (int t = 0; t < count; ++t, p += step) *p = pixel;
         return;
     }
-    const auto frac = static_cast<std::uint32_t>(((static_cast<std::uint64_t>(r0) << 32) + static_cast<std::uint64_t>(twoN) - 1) /
-                                                 static_cast<std::uint64_t>(twoN));
-    // d < n, so the slope is below 2^32.
-    const auto slope = static_cast<std::uint32_t>(((static_cast<std::uint64_t>(d) << 32) + static_cast<std::uint64_t>(n) - 1) /
-                                                  static_cast<std::uint64_t>(n));
+    // ceil(d * 2^32 / n), below 2^32 since d < n: the quotient in double,
+    // cut to a whole number and raised by one where that falls short.
+    const std::uint64_t scaled = static_cast<std::uint64_t>(d) << 32;
+    auto slope = static_cast<std::uint64_t>(static_cast<double>(scaled) / n);
+    while (slope * static_cast<std::uint64_t>(n) < scaled) ++slope;
+    while (slope > 0 && (slope - 1) * static_cast<std::uint64_t>(n) >= scaled) --slope;
+    const std::uint64_t acc = (std::uint64_t{1} << 31) + static_cast<std::uint64_t>(t0) * slope;
+    const auto q0 = static_cast<std::int64_t>(acc >> 32);
+    const auto frac = static_cast<std::uint32_t>(acc);
+    std::uint32_t* p = bits + (a0 + dir0 * t0) * s0 + (a1 + dir1 * q0) * s1;
     if (dir0 > 0)
         dir1 > 0 ? walk<1, 1>(p, count, s0, s1, frac, slope, pixel) : walk<1, -1>(p, count, s0, s1, frac, slope, pixel);
     else

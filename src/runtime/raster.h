@@ -31,8 +31,11 @@ struct IntLine {
     std::int32_t x1, y1, x2, y2;
 };
 
-// Endpoints further than this from the origin are not drawn at all.
-inline constexpr double rasterCoordinateLimit = 1.0e5;
+// Endpoints further than this from the origin are not drawn at all. The
+// limit keeps every line short enough for the 32-bit fixed point of the walk
+// (see raster.cpp); a card's strokes stay within a few thousand pixels even
+// at print scale.
+inline constexpr double rasterCoordinateLimit = 16384.0;
 
 // Rounds the endpoints; nullopt for coordinates that are not drawn.
 std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2);

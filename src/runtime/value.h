@@ -48,6 +48,14 @@ private:
 // compiler keeps both steps.
 inline double roundHalfEven(double v) { return (v + 0x1.8p52) - 0x1.8p52; }
 
+// Largest whole number not above v, for |v| < 2^31 (the library's floor is a
+// call on the baseline instruction set).
+inline double floorSmall(double v) {
+    const auto t = static_cast<double>(static_cast<std::int32_t>(v));  // toward zero
+    if (t > v) return t - 1.0;
+    return t == 0.0 ? v * 0.0 : t;  // keeps floor(-0) = -0
+}
+
 namespace detail {
 template <typename Int>
 std::optional<Int> toWhole(double v, double lo, double hi) {

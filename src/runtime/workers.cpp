@@ -3,9 +3,11 @@
 namespace gc {
 
 namespace {
-// Spin this many rounds before sleeping: a few tens of microseconds, about the
-// time between two rows of a picture being painted.
-constexpr int spinRounds = 20000;
+// Spin this many rounds (a few microseconds) before sleeping. Longer spins win
+// little, since waking a sleeping thread costs only a few microseconds, and
+// they hurt badly when the machine is busy and the spinning thread holds a
+// core that the other one needs.
+constexpr int spinRounds = 300;
 
 inline void relax() {
 #if defined(__x86_64__) || defined(__i386__)

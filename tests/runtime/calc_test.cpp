@@ -100,3 +100,16 @@ TEST(Value, SingleNarrowingRoundsToNearest) {
 
 }  // namespace
 }  // namespace gc
+
+namespace gc {
+namespace {
+
+TEST(Value, FloorSmallIsFloor) {
+    for (const double v : {-2.5, -1.0, -0.5, -0.0, 0.0, 0.25, 1.0, 1.75, 2147483646.5, -2147483647.5, -1e-300})
+        EXPECT_EQ(std::signbit(floorSmall(v)), std::signbit(std::floor(v))) << v;
+    for (const double v : {-2.5, -1.0, -0.5, 0.25, 1.0, 1.75, 2147483646.5, -2147483647.5, -1e-300})
+        EXPECT_EQ(floorSmall(v), std::floor(v)) << v;
+}
+
+}  // namespace
+}  // namespace gc

@@ -60,7 +60,7 @@ struct Chunk {
 struct Pass {
     PictureState& s;
     int lastColumn, lastRow, columns;
-    std::vector<PositionStrokes> strokes;
+    PositionStrokes* strokes;
     std::vector<Chunk> chunks;
 
     std::size_t index(int row, int column) const {
@@ -126,12 +126,10 @@ void computePositions(Pass& pass, Workers& workers) {
     }
 }
 
-// Band height for drawing: a band of the surface small enough to stay in a
-// core's own cache while every stroke that reaches it is drawn.
-constexpr int bandRows = 1024;
 // How far a stroke reaches from its position's row.
 constexpr int reach = 101;
 
+// Draws, in scan order, the strokes of rows first..last that reach the clip.
 void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip) {
     const int fromRow = std::max(first, clip.top - reach), toRow = std::min(last, clip.bottom + reach);
     if (fromRow > toRow) return;
@@ -148,30 +146,54 @@ void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, con
 }
 
 // Draws the strokes of rows first..last in scan order. The rows they reach
-// are cut into bands; each thread takes every strokes' share of its bands.
+// are cut into one band per thread.
 void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, int first, int last) {
     const int top = std::max(0, first - reach), bottom = std::min(buf.height - 1, last + reach);
     if (top > bottom) return;
     const int parts = workers.size();
     workers.run([&](int part) {
         const int span = bottom - top + 1;
-        const int bandTop = top + span * part / parts, bandBottom = top + span * (part + 1) / parts - 1;
-        for (int y = bandTop; y <= bandBottom; y += bandRows)
-            drawBand(pass, buf, first, last, ClipRect{0, y, buf.width - 1, std::min(bandBottom, y + bandRows - 1)});
+        const ClipRect band{0, top + span * part / parts, buf.width - 1, top + span * (part + 1) / parts - 1};
+        if (band.top <= band.bottom) drawBand(pass, buf, first, last, band);
     });
 }
 
 }  // namespace
 
-FastScan::FastScan(int threads) : workers_(threads) {}
+struct FastScan::StrokeBuffer {
+    std::unique_ptr<PositionStrokes[]> positions;
+    std::size_t size = 0;
+
+    PositionStrokes* take(std::size_t n) {
+        if (n > size) {
+            positions.reset(new PositionStrokes[n]);  // every entry is written before it is read
+            size = n;
+        }
+        return positions.get();
+    }
+};
+
+FastScan::FastScan(int threads) : buffer_(std::make_unique<StrokeBuffer>()), workers_(threads) {}
 FastScan::~FastScan() = default;
 
 bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGate& gate) {
     picture.clear(composeRgb(0, 0, 0));
     const auto buf = picture.pixelAccess();
-    Pass pass{s, static_cast<int>(s.sir.num()), static_cast<int>(s.vis.num()), 0, {}, {}};
+    Pass pass{s, static_cast<int>(s.sir.num()), static_cast<int>(s.vis.num()), 0, nullptr, {}};
     pass.columns = pass.lastColumn + 1;
-    pass.strokes.resize(static_cast<std::size_t>(pass.columns) * static_cast<std::size_t>(pass.lastRow + 1));
+    const std::size_t positions = static_cast<std::size_t>(pass.columns) * static_cast<std::size_t>(pass.lastRow + 1);
+    StrokeBuffer own;
+    StrokeBuffer& buffer = bufferTaken_ ? own : *buffer_;
+    const bool tookShared = !bufferTaken_;
+    bufferTaken_ = true;
+    struct Release {
+        bool& taken;
+        bool mine;
+        ~Release() {
+            if (mine) taken = false;
+        }
+    } release{bufferTaken_, tookShared};
+    pass.strokes = buffer.take(positions);
     // Several chunks per thread even out their differing costs.
     const int chunkCount = std::min(pass.lastRow + 1, 4 * workers_.size());
     for (int c = 0; c < chunkCount; ++c)

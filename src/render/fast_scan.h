@@ -32,6 +32,12 @@ public:
     bool scan(PictureState& s, Surface& picture, Host& host, const ScanGate& gate);
 
 private:
+    struct StrokeBuffer;
+    // Kept from pass to pass: filling a fresh buffer's pages costs more than
+    // some of the work. A pass started inside another's yield finds it taken
+    // and makes its own.
+    std::unique_ptr<StrokeBuffer> buffer_;
+    bool bufferTaken_ = false;
     Workers workers_;
 };
 

@@ -158,3 +158,74 @@ TEST(CliTrace, AgreesWithInfo) {
 
 }  // namespace
 }  // namespace gc
+
+namespace gc {
+namespace {
+
+TEST(CliNotes, APngCardTellsHowToMakeItAgain) {
+    QTemporaryDir dir;
+    const std::string card = dir.filePath("card.png").toStdString();
+    const std::vector<std::string> set = {"--set", "tip1=3", "--set", "fi0=-0.25", "--set", "r0=0.1"};
+    auto render = std::vector<std::string>{"render", "ana novak", "-o", card};
+    render.insert(render.end(), set.begin(), set.end());
+    ASSERT_EQ(runCli(render).status, 0);
+
+    auto direct = std::vector<std::string>{"info", "ana novak"};
+    direct.insert(direct.end(), set.begin(), set.end());
+    const auto expected = runCli(direct);
+    const auto fromCard = runCli({"info", "--from", card});
+    EXPECT_EQ(fromCard.status, 0) << fromCard.err;
+    EXPECT_EQ(fromCard.out, expected.out);
+
+    const QImage image(QString::fromStdString(card));
+    EXPECT_EQ(image.text("greetcard-name"), "ana novak");
+    EXPECT_EQ(image.text("greetcard-seed"), "243207");
+    EXPECT_FALSE(image.text("greetcard-version").isEmpty());
+    // Rendering from what info --from read gives the very same file.
+    const std::string again = dir.filePath("again.png").toStdString();
+    ASSERT_EQ(runCli({"render", "ana novak", "-o", again, "--set", "tip1=3", "--set", "fi0=-0.25", "--set", "r0=0.1"}).status, 0);
+    QFile a(QString::fromStdString(card)), b(QString::fromStdString(again));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST(CliNotes, FilesThatCannotBeReadBack) {
+    QTemporaryDir dir;
+    const std::string bmp = dir.filePath("card.bmp").toStdString();
+    ASSERT_EQ(runCli({"render", "ana", "-o", bmp}).status, 0);
+    const std::string text = dir.filePath("notes.txt").toStdString();
+    QFile t(QString::fromStdString(text));
+    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+    t.write("not an image");
+    t.close();
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } rows[] = {
+        {{"info", "--from", bmp}, "carries no card notes"},
+        {{"info", "--from", text}, "cannot read"},
+        {{"info", "--from", dir.filePath("missing.png").toStdString()}, "cannot read"},
+        {{"info", "ana", "--from", bmp}, "not both"},
+    };
+    for (const auto& r : rows) {
+        const auto res = runCli(r.args);
+        EXPECT_EQ(res.status, 2) << r.says;
+        EXPECT_NE(res.err.find(r.says), std::string::npos) << res.err;
+        EXPECT_TRUE(res.out.empty());
+    }
+}
+
+TEST(CliScale, PrintSizesAndWrongScales) {
+    QTemporaryDir dir;
+    const std::string big = dir.filePath("big.png").toStdString();
+    ASSERT_EQ(runCli({"render", "ana", "-o", big, "--scale", "2"}).status, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(big)).size(), QSize(1400, 1050));
+    for (const char* wrong : {"0", "9", "x", "1.5", ""}) {
+        const auto r = runCli({"render", "ana", "-o", big, "--scale", wrong});
+        EXPECT_EQ(r.status, 2) << wrong;
+        EXPECT_NE(r.err.find("--scale needs a whole number from 1 to 8"), std::string::npos) << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace gc

@@ -16,6 +16,7 @@
 #include "app/cli/name_list.h"
 #include "app/cli/progress.h"
 #include "app/headless.h"
+#include "output/card_notes.h"
 #include "output/image_file.h"
 
 namespace gc::cli {
@@ -109,7 +110,8 @@ std::string paintAndWrite(const std::string& name, const Options& o, const QStri
         // The workers already keep every core busy with whole cards.
         headless.card().setThreads(1);
         headless.card().newpicture();
-        return writeImageFile(headless.picture().image(), path, format);
+        return writeImageFile(headless.picture().image(), path, format,
+                              cardNotes(headless.card().state(), GREETCARD_VERSION));
     } catch (const std::exception& e) {
         return e.what();
     }

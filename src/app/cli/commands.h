@@ -6,7 +6,7 @@
 namespace gc::cli {
 
 // Each returns the process's exit status.
-int runInfo(const Options& o, std::ostream& out);
+int runInfo(const Options& o, std::ostream& out, std::ostream& err);
 int runRender(const Options& o, std::ostream& err);
 int runTrace(const Options& o, std::ostream& out);
 // Reports on err; terminal says whether err is one, for the progress bar.

@@ -3,6 +3,8 @@
 #include "app/cli/commands.h"
 #include "app/headless.h"
 #include "generator/palette.h"
+#include "output/card_notes.h"
+#include "output/image_file.h"
 #include "runtime/number_text.h"
 
 namespace gc::cli {
@@ -26,7 +28,24 @@ std::string jsonString(const std::string& s) {
 
 }  // namespace
 
-int runInfo(const Options& o, std::ostream& out) {
+int runInfo(const Options& given, std::ostream& out, std::ostream& err) {
+    Options o = given;
+    if (o.from) {
+        const auto notes = readImageNotes(QString::fromStdString(*o.from));
+        if (!notes) {
+            err << "greetcard-cli: cannot read '" << *o.from << "' as an image\n";
+            return 2;
+        }
+        const NotesResult read = readCardNotes(*notes);
+        if (!read.notes) {
+            err << "greetcard-cli: '" << *o.from << "' cannot be made again: " << read.problem << '\n';
+            return 2;
+        }
+        o.name = read.notes->name;
+        // The card's own parameters first; --set given here still has the last word.
+        o.settings = read.notes->settings;
+        o.settings.insert(o.settings.end(), given.settings.begin(), given.settings.end());
+    }
     HeadlessCard headless(o.name, o.settings);
     Card& card = headless.card();
     const PictureState& s = card.state();

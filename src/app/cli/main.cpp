@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ios::sync_with_stdio(false);
-    if (options.verb == "info") return runInfo(options, std::cout);
+    if (options.verb == "info") return runInfo(options, std::cout, std::cerr);
 
     // The caption needs the toolkit's font machinery; the off-screen platform
     // gives it without a display, and the same pixels wherever the tool runs.

@@ -26,7 +26,11 @@ struct Options {
     std::string namesFile;              // batch: one name a line, "-" for stdin
     std::string format = "png";         // batch: bmp or png
     int jobs = 0;                       // batch: worker threads, 0 for one a core
+    int scale = 1;                      // render: times the card's size
+    std::optional<std::string> from;    // info: a PNG card to read the name and parameters from
 };
+
+inline constexpr int maxScale = 8;
 
 inline constexpr int maxJobs = 64;
 

@@ -2,6 +2,7 @@
 
 #include "app/cli/commands.h"
 #include "app/headless.h"
+#include "output/card_notes.h"
 #include "output/image_file.h"
 
 namespace gc::cli {
@@ -14,9 +15,10 @@ int runRender(const Options& o, std::ostream& err) {
             << "'; the file name must end in .bmp or .png\n";
         return 2;
     }
-    HeadlessCard headless(o.name, o.settings);
+    HeadlessCard headless(o.name, o.settings, o.scale);
     headless.card().newpicture();
-    const std::string problem = writeImageFile(headless.picture().image(), path, *format);
+    const std::string problem =
+        writeImageFile(headless.image(), path, *format, cardNotes(headless.card().state(), GREETCARD_VERSION));
     if (!problem.empty()) {
         err << "greetcard-cli: cannot write '" << *o.output << "': " << problem << '\n';
         return 1;

@@ -1,6 +1,8 @@
 #include "render/fast_scan.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -55,6 +57,7 @@ struct Chunk {
     Value fi1;          // fi1 before the chunk's first position
     PictureState end;   // the state after its last position
     long settledAt = -1;  // first position (in the chunk) after which all inherited slots are known
+    std::vector<long> rowPixels;  // pixels its strokes put on each row, roughly: to share out the drawing
 };
 
 struct Pass {
@@ -69,7 +72,7 @@ struct Pass {
 
     // Runs positions of a chunk in scan order from the given state, from
     // position `from` (within the chunk) up to and including `to`.
-    void runChunk(Chunk& c, PictureState& local, long from, long to, bool trackSettling) {
+    void runChunk(Chunk& c, PictureState& local, long from, long to, bool firstRun) {
         long n = 0;
         for (int row = c.firstRow; row <= c.lastRow; ++row) {
             local.j = Value::i16(static_cast<std::int16_t>(row));
@@ -80,8 +83,16 @@ struct Pass {
                 local.i = Value::i16(static_cast<std::int16_t>(column));
                 local.x = Value::dbl(modelX(local, column));
                 local.y = Value::dbl(y);
-                strokes[index(row, column)] = strokesOf(runPosition(local));
-                if (trackSettling && c.settledAt < 0 && allKnown(local)) c.settledAt = n;
+                const PositionStrokes& p = strokes[index(row, column)] = strokesOf(runPosition(local));
+                if (!firstRun) continue;
+                if (c.settledAt < 0 && allKnown(local)) c.settledAt = n;
+                if (c.rowPixels.empty()) continue;
+                for (int k = 0; k < 2; ++k) {
+                    if (!(p.drawn & (1u << k))) continue;
+                    const Line16& l = p.lines[k];
+                    const int middle = std::clamp((l.y1 + l.y2) / 2, 0, static_cast<int>(c.rowPixels.size()) - 1);
+                    c.rowPixels[static_cast<std::size_t>(middle)] += std::max(std::abs(l.x2 - l.x1), std::abs(l.y2 - l.y1)) + 1;
+                }
             }
         }
     }
@@ -98,17 +109,19 @@ void chunkStarts(Pass& pass) {
     }
 }
 
-void computePositions(Pass& pass, Workers& workers) {
+void computePositions(Pass& pass, Workers& workers, int surfaceRows) {
     chunkStarts(pass);
-    workers.run([&pass, &workers](int part) {
-        for (std::size_t c = static_cast<std::size_t>(part); c < pass.chunks.size();
-             c += static_cast<std::size_t>(workers.size())) {
+    // Chunks go to whichever thread is free, in order.
+    std::atomic<std::size_t> next{0};
+    workers.run([&pass, &next, surfaceRows](int) {
+        for (std::size_t c = next++; c < pass.chunks.size(); c = next++) {
             Chunk& chunk = pass.chunks[c];
+            chunk.rowPixels.assign(static_cast<std::size_t>(surfaceRows), 0);
             PictureState local = pass.s;
             local.fi1 = chunk.fi1;
             if (c > 0)
                 for (auto slot : inherited) local.*slot = Value::dbl(std::numeric_limits<double>::quiet_NaN());
-            pass.runChunk(chunk, local, 0, std::numeric_limits<long>::max(), c > 0);
+            pass.runChunk(chunk, local, 0, std::numeric_limits<long>::max(), true);
             chunk.end = std::move(local);
         }
     });
@@ -145,17 +158,41 @@ void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, con
     }
 }
 
-// Draws the strokes of rows first..last in scan order. The rows they reach
-// are cut into one band per thread.
-void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, int first, int last) {
-    const int top = std::max(0, first - reach), bottom = std::min(buf.height - 1, last + reach);
-    if (top > bottom) return;
-    const int parts = workers.size();
+// Draws the strokes of rows first..last in scan order, the rows they reach
+// cut into one band per thread at the given boundaries (band k is rows
+// cuts[k] to cuts[k + 1] - 1).
+void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, int first, int last,
+              const std::vector<int>& cuts) {
     workers.run([&](int part) {
-        const int span = bottom - top + 1;
-        const ClipRect band{0, top + span * part / parts, buf.width - 1, top + span * (part + 1) / parts - 1};
+        const ClipRect band{0, cuts[static_cast<std::size_t>(part)], buf.width - 1,
+                            cuts[static_cast<std::size_t>(part) + 1] - 1};
         if (band.top <= band.bottom) drawBand(pass, buf, first, last, band);
     });
+}
+
+// Equal heights over the rows that strokes of rows first..last reach.
+std::vector<int> evenCuts(int first, int last, int height, int parts) {
+    const int top = std::max(0, first - reach), bottom = std::min(height - 1, last + reach);
+    std::vector<int> cuts;
+    for (int k = 0; k <= parts; ++k) cuts.push_back(top + (bottom - top + 1) * k / parts);
+    return cuts;
+}
+
+// Bands with about the same number of pixels to draw.
+std::vector<int> balancedCuts(const Pass& pass, int height, int parts) {
+    std::vector<long> rows(static_cast<std::size_t>(height), 0);
+    long total = 0;
+    for (const Chunk& c : pass.chunks)
+        for (std::size_t y = 0; y < rows.size() && y < c.rowPixels.size(); ++y) rows[y] += c.rowPixels[y], total += c.rowPixels[y];
+    std::vector<int> cuts{0};
+    long sum = 0;
+    for (int y = 0; y < height && static_cast<int>(cuts.size()) < parts; ++y) {
+        sum += rows[static_cast<std::size_t>(y)];
+        if (sum * parts >= total * static_cast<long>(cuts.size())) cuts.push_back(y + 1);
+    }
+    while (static_cast<int>(cuts.size()) <= parts) cuts.push_back(height);
+    cuts.back() = height;
+    return cuts;
 }
 
 }  // namespace
@@ -195,20 +232,22 @@ bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGat
     } release{bufferTaken_, tookShared};
     pass.strokes = buffer.take(positions);
     // Several chunks per thread even out their differing costs.
-    const int chunkCount = std::min(pass.lastRow + 1, 4 * workers_.size());
+    const int chunkCount = std::min(pass.lastRow + 1, 8 * workers_.size());
     for (int c = 0; c < chunkCount; ++c)
         pass.chunks.push_back(Chunk{(pass.lastRow + 1) * c / chunkCount, (pass.lastRow + 1) * (c + 1) / chunkCount - 1,
                                     {}, {}, -1});
-    computePositions(pass, workers_);
+    computePositions(pass, workers_, buf ? buf->height : 0);
 
     const bool progressive = host.showsProgress();
     for (int row = 0; row <= pass.lastRow; ++row) {
         s.j = Value::i16(static_cast<std::int16_t>(row));
         host.yieldToEvents();
         if (gate && !gate()) return false;
-        if (progressive && buf) drawRows(pass, *buf, workers_, row, row);
+        if (progressive && buf)
+            drawRows(pass, *buf, workers_, row, row, evenCuts(row, row, buf->height, workers_.size()));
     }
-    if (!progressive && buf) drawRows(pass, *buf, workers_, 0, pass.lastRow);
+    if (!progressive && buf)
+        drawRows(pass, *buf, workers_, 0, pass.lastRow, balancedCuts(pass, buf->height, workers_.size()));
 
     // The slots as the last position left them, and the counters past the end.
     const PictureState& end = pass.chunks.back().end;

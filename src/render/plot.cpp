@@ -7,12 +7,16 @@ namespace gc {
 
 namespace {
 
-// A palette entry: the row is made a 32-bit whole number and checked against
-// the array's bounds, which fails the statement when it lies outside.
-N palette(const PictureState& s, double row, int column) {
+// A palette row: k is made a 32-bit whole number and checked against the
+// array's bounds; outside them every statement that reads the row fails.
+const std::array<Value, PictureState::palColLast + 1>* paletteRow(const PictureState& s, double row) {
     const auto k = toI32(row);
-    if (!k || *k < 0 || *k > PictureState::palRowLast) return N::fail();
-    return N(s.pal[static_cast<std::size_t>(*k)][static_cast<std::size_t>(column)]);
+    if (!k || *k < 0 || *k > PictureState::palRowLast) return nullptr;
+    return &s.pal[static_cast<std::size_t>(*k)];
+}
+
+N entry(const std::array<Value, PictureState::palColLast + 1>* row, int column) {
+    return row ? N((*row)[static_cast<std::size_t>(column)]) : N::fail();
 }
 
 // A colour channel is made a 16-bit whole number, halves to even.
@@ -40,9 +44,10 @@ PlotLocals plotLocals(PictureState& s, const PixelTrig& t) {
     // halves to even), so 2.5 gives 2 and 3.5 gives 4.
     let(p.m, mod(N(s.barva), N(280.0)));
     let(p.k, intPart(N(p.m) + N(s.pozic0)));
-    let(p.R, palette(s, p.k, 1) * (N(1.0) + N(t.sinR)));
-    let(p.G, palette(s, p.k, 2) * (N(1.0) + N(t.sinFit)));
-    let(p.B, palette(s, p.k, 3) * (N(1.0) + N(t.cosR)));
+    const auto* row = paletteRow(s, p.k);  // the three statements read the same row
+    let(p.R, entry(row, 1) * (N(1.0) + N(t.sinR)));
+    let(p.G, entry(row, 2) * (N(1.0) + N(t.sinFit)));
+    let(p.B, entry(row, 3) * (N(1.0) + N(t.cosR)));
     // The four statements are independent; taken per channel, sine and cosine
     // of the same angle come from one library call.
     const N angleR = N(p.R) / N(100.0), angleG = N(p.G) / N(100.0);

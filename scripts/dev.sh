@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth)
+          fonts-dejavu-core xvfb xauth
+          desktop-file-utils groff-base)  # the install tests: entry validator, man formatter
 
 install_missing() {
     local missing=()

@@ -6,9 +6,14 @@
 #include <unistd.h>
 
 #include "app/cli/commands.h"
+#include "app/version.h"
 
 int main(int argc, char** argv) {
     using namespace gc::cli;
+    if (argc > 1 && std::string(argv[1]) == "--version") {
+        std::cout << "greetcard-cli " << gc::version << '\n';
+        return 0;
+    }
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {

@@ -1,9 +1,17 @@
 // greetcard: the desktop program.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 #include "app/desktop/form1.h"
+#include "app/version.h"
 
 int main(int argc, char** argv) {
+    // Answered before the toolkit starts, so it works without a display.
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("greetcard %s\n", gc::version);
+        return 0;
+    }
     QApplication app(argc, argv);
     gc::desktop::Form1 form;
     form.Form_Load();

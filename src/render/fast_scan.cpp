@@ -235,7 +235,7 @@ bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGat
     const int chunkCount = std::min(pass.lastRow + 1, 8 * workers_.size());
     for (int c = 0; c < chunkCount; ++c)
         pass.chunks.push_back(Chunk{(pass.lastRow + 1) * c / chunkCount, (pass.lastRow + 1) * (c + 1) / chunkCount - 1,
-                                    {}, {}, -1});
+                                    {}, {}, -1, {}});
     computePositions(pass, workers_, buf ? buf->height : 0);
 
     const bool progressive = host.showsProgress();

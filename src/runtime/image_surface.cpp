@@ -14,10 +14,12 @@ ImageSurface::ImageSurface(int width, int height) : image_(width, height, QImage
     image_.fill(opaque(black));
 }
 
-PixelBuffer ImageSurface::pixels() {
-    return PixelBuffer{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.width(), image_.height(),
-                       image_.bytesPerLine() / 4};
+PixelBuffer pixelsOf(QImage& image) {
+    return PixelBuffer{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+                       image.bytesPerLine() / 4};
 }
+
+PixelBuffer ImageSurface::pixels() { return pixelsOf(image_); }
 
 void ImageSurface::clear(Rgb colour) { image_.fill(opaque(colour)); }
 

@@ -35,6 +35,9 @@ private:
 
 inline constexpr std::uint32_t opaque(Rgb c) { return 0xFF000000u | c; }
 
+// The pixels of a 32-bit image for the rasteriser.
+PixelBuffer pixelsOf(QImage& image);
+
 // The caption font: the installed font file when it is there, else the same
 // family from the font database. Needs a running QGuiApplication.
 QFont captionFont(int points);

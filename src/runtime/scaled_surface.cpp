@@ -20,10 +20,7 @@ ScaledSurface::ScaledSurface(int width, int height, int scale)
     image_.fill(opaque(black));
 }
 
-PixelBuffer ScaledSurface::pixels() {
-    return PixelBuffer{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.width(), image_.height(),
-                       image_.bytesPerLine() / 4};
-}
+PixelBuffer ScaledSurface::pixels() { return pixelsOf(image_); }
 
 void ScaledSurface::clear(Rgb colour) { image_.fill(opaque(colour)); }
 

@@ -16,6 +16,7 @@
 #include "app/cli/name_list.h"
 #include "app/cli/progress.h"
 #include "app/headless.h"
+#include "app/version.h"
 #include "output/card_notes.h"
 #include "output/image_file.h"
 
@@ -111,7 +112,7 @@ std::string paintAndWrite(const std::string& name, const Options& o, const QStri
         headless.card().setThreads(1);
         headless.card().newpicture();
         return writeImageFile(headless.picture().image(), path, format,
-                              cardNotes(headless.card().state(), GREETCARD_VERSION));
+                              cardNotes(headless.card().state(), gc::version));
     } catch (const std::exception& e) {
         return e.what();
     }

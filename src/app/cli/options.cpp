@@ -39,6 +39,7 @@ Usage:
       is shown, otherwise one line a card; both on standard error. Ctrl-C
       lets the cards being painted be written whole and starts no more.
   greetcard-cli --help
+  greetcard-cli --version
 
 NAME is at most 100 characters, only lowercase letters a-z and spaces; it may
 be empty (""). The same name always gives the same card.
@@ -75,22 +76,14 @@ Range parseRange(const std::string& flag, const std::string& text, int last) {
     return r;
 }
 
-int parseScale(const std::string& text) {
-    int scale = 0;
+// A whole number from 1 to `most` for the option `flag`.
+int parseCount(const std::string& flag, const std::string& text, int most) {
+    int n = 0;
     const char* e = text.data() + text.size();
-    const auto res = std::from_chars(text.data(), e, scale);
-    if (res.ec != std::errc() || res.ptr != e || text.empty() || scale < 1 || scale > maxScale)
-        throw UsageError("--scale needs a whole number from 1 to " + std::to_string(maxScale) + ", got '" + text + "'");
-    return scale;
-}
-
-int parseJobs(const std::string& text) {
-    int jobs = 0;
-    const char* e = text.data() + text.size();
-    const auto res = std::from_chars(text.data(), e, jobs);
-    if (res.ec != std::errc() || res.ptr != e || text.empty() || jobs < 1 || jobs > maxJobs)
-        throw UsageError("--jobs needs a whole number from 1 to " + std::to_string(maxJobs) + ", got '" + text + "'");
-    return jobs;
+    const auto res = std::from_chars(text.data(), e, n);
+    if (res.ec != std::errc() || res.ptr != e || text.empty() || n < 1 || n > most)
+        throw UsageError(flag + " needs a whole number from 1 to " + std::to_string(most) + ", got '" + text + "'");
+    return n;
 }
 
 }  // namespace
@@ -121,11 +114,11 @@ Options parseOptions(const std::vector<std::string>& args) {
             if (o.format != "png" && o.format != "bmp")
                 throw UsageError("--format needs bmp or png, got '" + o.format + "'");
         } else if (a == "--scale" && o.verb == "render") {
-            o.scale = parseScale(value());
+            o.scale = parseCount(a, value(), maxScale);
         } else if (a == "--from" && o.verb == "info") {
             o.from = value();
         } else if (a == "--jobs" && batch) {
-            o.jobs = parseJobs(value());
+            o.jobs = parseCount(a, value(), maxJobs);
         } else if (a == "--rows" && o.verb == "trace") {
             o.rows = parseRange(a, value(), scanRowLast);
         } else if (a == "--cols" && o.verb == "trace") {

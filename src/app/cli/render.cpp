@@ -2,6 +2,7 @@
 
 #include "app/cli/commands.h"
 #include "app/headless.h"
+#include "app/version.h"
 #include "output/card_notes.h"
 #include "output/image_file.h"
 
@@ -18,7 +19,7 @@ int runRender(const Options& o, std::ostream& err) {
     HeadlessCard headless(o.name, o.settings, o.scale);
     headless.card().newpicture();
     const std::string problem =
-        writeImageFile(headless.image(), path, *format, cardNotes(headless.card().state(), GREETCARD_VERSION));
+        writeImageFile(headless.image(), path, *format, cardNotes(headless.card().state(), version));
     if (!problem.empty()) {
         err << "greetcard-cli: cannot write '" << *o.output << "': " << problem << '\n';
         return 1;

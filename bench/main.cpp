@@ -5,21 +5,23 @@
 // closing table compares medians.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <iostream>
 
 #include "median_table.h"
+#include "desktop_pass.h"
 #include "picture_pass.h"
 
 int main(int argc, char** argv) {
     // The caption needs the toolkit's font machinery, without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
+    QApplication app(qtArgc, argv);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     gc::bench::registerPicturePasses();
+    gc::bench::registerDesktopPasses();
     gc::bench::MedianTable reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printTable(std::cout);

@@ -15,6 +15,7 @@ namespace gc::bench {
 inline constexpr const char* oneThread = "one-thread";
 inline constexpr const char* allCores = "all-cores";
 inline constexpr const char* painterLines = "painter-lines";
+inline constexpr const char* desktopWindow = "desktop";
 
 std::string passName(const char* renderer, const std::string& name);
 

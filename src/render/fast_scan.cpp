@@ -145,7 +145,7 @@ constexpr int reach = 101;
 // Draws, in scan order, the strokes of rows first..last that reach the clip.
 void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip) {
     const int fromRow = std::max(first, clip.top - reach), toRow = std::min(last, clip.bottom + reach);
-    if (fromRow > toRow) return;
+    if (fromRow > toRow || clip.left > clip.right) return;
     const std::size_t from = pass.index(fromRow, 0), to = pass.index(toRow, pass.lastColumn);
     for (std::size_t n = from; n <= to; ++n) {
         const PositionStrokes& p = pass.strokes[n];
@@ -153,33 +153,32 @@ void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, con
             if (!(p.drawn & (1u << k))) continue;
             const Line16& l = p.lines[k];
             if (std::max(l.y1, l.y2) < clip.top || std::min(l.y1, l.y2) > clip.bottom) continue;
+            if (std::max(l.x1, l.x2) < clip.left || std::min(l.x1, l.x2) > clip.right) continue;
             rasterLine(buf, clip, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
         }
     }
 }
 
-// Draws the strokes of rows first..last in scan order, the rows they reach
-// cut into one band per thread at the given boundaries (band k is rows
-// cuts[k] to cuts[k + 1] - 1).
+// Draws the strokes of rows first..last in scan order, each thread within
+// its own part of the surface.
 void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, int first, int last,
-              const std::vector<int>& cuts) {
-    workers.run([&](int part) {
-        const ClipRect band{0, cuts[static_cast<std::size_t>(part)], buf.width - 1,
-                            cuts[static_cast<std::size_t>(part) + 1] - 1};
-        if (band.top <= band.bottom) drawBand(pass, buf, first, last, band);
-    });
+              const std::vector<ClipRect>& parts) {
+    workers.run([&](int part) { drawBand(pass, buf, first, last, parts[static_cast<std::size_t>(part)]); });
 }
 
-// Equal heights over the rows that strokes of rows first..last reach.
-std::vector<int> evenCuts(int first, int last, int height, int parts) {
-    const int top = std::max(0, first - reach), bottom = std::min(height - 1, last + reach);
-    std::vector<int> cuts;
-    for (int k = 0; k <= parts; ++k) cuts.push_back(top + (bottom - top + 1) * k / parts);
-    return cuts;
+// For one row's strokes: side by side columns. The positions of a row are
+// spread evenly over its columns, so each part gets about the same work.
+std::vector<ClipRect> columnParts(int row, const PixelBuffer& buf, int parts) {
+    const int top = std::max(0, row - reach), bottom = std::min(buf.height - 1, row + reach);
+    std::vector<ClipRect> out;
+    for (int k = 0; k < parts; ++k) out.push_back(ClipRect{buf.width * k / parts, top, buf.width * (k + 1) / parts - 1, bottom});
+    return out;
 }
 
-// Bands with about the same number of pixels to draw.
-std::vector<int> balancedCuts(const Pass& pass, int height, int parts) {
+// For the whole picture: bands of rows with about the same number of pixels
+// to draw.
+std::vector<ClipRect> balancedBands(const Pass& pass, const PixelBuffer& buf, int parts) {
+    const int height = buf.height;
     std::vector<long> rows(static_cast<std::size_t>(height), 0);
     long total = 0;
     for (const Chunk& c : pass.chunks)
@@ -192,7 +191,10 @@ std::vector<int> balancedCuts(const Pass& pass, int height, int parts) {
     }
     while (static_cast<int>(cuts.size()) <= parts) cuts.push_back(height);
     cuts.back() = height;
-    return cuts;
+    std::vector<ClipRect> out;
+    for (int k = 0; k < parts; ++k)
+        out.push_back(ClipRect{0, cuts[static_cast<std::size_t>(k)], buf.width - 1, cuts[static_cast<std::size_t>(k) + 1] - 1});
+    return out;
 }
 
 }  // namespace
@@ -243,11 +245,10 @@ bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGat
         s.j = Value::i16(static_cast<std::int16_t>(row));
         host.yieldToEvents();
         if (gate && !gate()) return false;
-        if (progressive && buf)
-            drawRows(pass, *buf, workers_, row, row, evenCuts(row, row, buf->height, workers_.size()));
+        if (progressive && buf) drawRows(pass, *buf, workers_, row, row, columnParts(row, *buf, workers_.size()));
     }
     if (!progressive && buf)
-        drawRows(pass, *buf, workers_, 0, pass.lastRow, balancedCuts(pass, buf->height, workers_.size()));
+        drawRows(pass, *buf, workers_, 0, pass.lastRow, balancedBands(pass, *buf, workers_.size()));
 
     // The slots as the last position left them, and the counters past the end.
     const PictureState& end = pass.chunks.back().end;

@@ -2,14 +2,21 @@
 // Skip-on-error arithmetic.
 //
 // A statement of a procedure that runs in skip-on-error mode is written as an
-// expression over `N` and stored with `let`. Every operation checks its own
-// result: anything that is not a finite double (division by zero, overflow,
-// NaN from a domain error such as sqrt(-1), pow(-2, 0.5) or pow(0, -1))
-// clears `ok`, and `ok` travels through the rest of the expression, so
-// 1 / (1 / 0) fails although its last step alone would give 0. `let` stores
-// nothing when the expression failed, leaving the target as it was, kind
-// included. The flag lives in a register next to the value: no global state,
-// no floating-point environment, which the optimiser is free to reorder.
+// expression over `N` and stored with `let`. A statement fails when any step
+// of it fails: division by zero, overflow, NaN from a domain error such as
+// sqrt(-1), pow(-2, 0.5) or pow(0, -1). `let` stores nothing then, leaving
+// the target as it was, kind included.
+//
+// Checking every step's result would cost more than the arithmetic. Instead
+// a failed step is left to show itself: a result that is infinite or NaN
+// stays so through +, -, *, sin, cos, tan, sqrt, abs and Int (inf * 0 and
+// inf - inf are NaN), so `let` finds it at the end. Only steps that can turn
+// such a value back into a finite one check their inputs and clear `ok`:
+// a division (x / inf is 0, so 1 / (1 / 0) fails although its last step
+// alone would give 0), the arctangent (of inf, pi/2) and the power
+// (pow(inf, 0) is 1). The flag lives in a register next to the value: no
+// global state, no floating-point environment, which the optimiser is free
+// to reorder.
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -30,19 +37,19 @@ struct N {
     static N fail() { return N(0.0, false); }
 };
 
-inline N checked(double r, bool ok) { return N(r, ok && std::isfinite(r)); }
-
-inline N operator+(N a, N b) { return checked(a.v + b.v, a.ok && b.ok); }
-inline N operator-(N a, N b) { return checked(a.v - b.v, a.ok && b.ok); }
-inline N operator*(N a, N b) { return checked(a.v * b.v, a.ok && b.ok); }
-inline N operator/(N a, N b) { return checked(a.v / b.v, a.ok && b.ok); }
+inline N operator+(N a, N b) { return N(a.v + b.v, a.ok && b.ok); }
+inline N operator-(N a, N b) { return N(a.v - b.v, a.ok && b.ok); }
+inline N operator*(N a, N b) { return N(a.v * b.v, a.ok && b.ok); }
+// A non-finite divisor would hide a failure (x / inf is 0); a zero divisor
+// gives inf or NaN, which shows itself.
+inline N operator/(N a, N b) { return N(a.v / b.v, a.ok && b.ok && std::isfinite(b.v)); }
 inline N operator-(N a) { return N(-a.v, a.ok); }
 
-inline N sin(N a) { return checked(std::sin(a.v), a.ok); }
-inline N cos(N a) { return checked(std::cos(a.v), a.ok); }
-inline N tan(N a) { return checked(std::tan(a.v), a.ok); }
-inline N atan(N a) { return checked(std::atan(a.v), a.ok); }
-inline N sqrt(N a) { return checked(std::sqrt(a.v), a.ok && a.v >= 0.0); }
+inline N sin(N a) { return N(std::sin(a.v), a.ok); }
+inline N cos(N a) { return N(std::cos(a.v), a.ok); }
+inline N tan(N a) { return N(std::tan(a.v), a.ok); }
+inline N atan(N a) { return N(std::atan(a.v), a.ok && std::isfinite(a.v)); }
+inline N sqrt(N a) { return N(std::sqrt(a.v), a.ok); }  // of a negative: NaN
 inline N abs(N a) { return N(std::fabs(a.v), a.ok); }
 // Largest whole number not above a.
 inline N intPart(N a) {
@@ -52,10 +59,10 @@ inline N intPart(N a) {
 // a ^ b: a negative base needs a whole exponent, zero needs a non-negative
 // one; overflow fails through the finiteness check.
 inline N pow(N a, N b) {
-    bool ok = a.ok && b.ok;
+    bool ok = a.ok && b.ok && std::isfinite(a.v) && std::isfinite(b.v);
     if (a.v < 0.0 && std::floor(b.v) != b.v) ok = false;
     if (a.v == 0.0 && b.v < 0.0) ok = false;
-    return checked(std::pow(a.v, b.v), ok);
+    return N(std::pow(a.v, b.v), ok);
 }
 
 // a Mod b: both operands made whole (nearest, halves to even) as 32-bit
@@ -68,11 +75,14 @@ inline N mod(N a, N b) {
     return N(static_cast<double>(*ia % *ib));
 }
 
+// Whether a statement with this value fails.
+inline bool fails(N e) { return !e.ok || !std::isfinite(e.v); }
+
 // Store the value of a statement in a slot with the given kind; a failed
 // expression, or one that does not fit the kind, leaves the slot untouched.
 inline bool let(Value& slot, N e, Kind kind) {
-    if (!e.ok) return false;
-    if (kind == Kind::Double) {  // the hot path: already checked finite
+    if (fails(e)) return false;
+    if (kind == Kind::Double) {
         slot = Value::dbl(e.v);
         return true;
     }
@@ -85,7 +95,7 @@ inline bool let(Value& slot, N e, Kind kind) {
 
 // The same for a local double of a procedure.
 inline bool let(double& local, N e) {
-    if (!e.ok) return false;
+    if (fails(e)) return false;
     local = e.v;
     return true;
 }

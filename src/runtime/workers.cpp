@@ -3,11 +3,13 @@
 namespace gc {
 
 namespace {
-// Spin this many rounds (a few microseconds) before sleeping. Longer spins win
-// little, since waking a sleeping thread costs only a few microseconds, and
-// they hurt badly when the machine is busy and the spinning thread holds a
-// core that the other one needs.
-constexpr int spinRounds = 300;
+// Spin this many rounds (some tens of microseconds: about the gap between two
+// rows of a picture painted row by row) before sleeping, offering the core to
+// other threads now and then. A plain long spin hurts badly when the machine
+// is busy and the spinning thread holds a core that the other one needs; no
+// spin at all pays a wake-up on every row.
+constexpr int spinRounds = 4000;
+constexpr int roundsPerOffer = 64;
 
 inline void relax() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -20,6 +22,7 @@ void await(const std::atomic<T>& a, T old, Done done) {
     for (int k = 0; k < spinRounds; ++k) {
         if (done()) return;
         relax();
+        if (k % roundsPerOffer == roundsPerOffer - 1) std::this_thread::yield();
     }
     while (!done()) a.wait(old, std::memory_order_acquire);
 }

@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <new>
 #include <cmath>
 #include <limits>
 #include <vector>
 
 #include "runtime/calc.h"
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace gc {
 
@@ -200,15 +205,27 @@ std::vector<ClipRect> balancedBands(const Pass& pass, const PixelBuffer& buf, in
 }  // namespace
 
 struct FastScan::StrokeBuffer {
-    std::unique_ptr<PositionStrokes[]> positions;
+    struct Free {
+        void operator()(void* p) const { std::free(p); }
+    };
+    std::unique_ptr<void, Free> memory;
     std::size_t size = 0;
 
+    // Every entry is written before it is read, so nothing is initialised.
+    // The buffer is asked for in huge pages where the system offers them: a
+    // first picture otherwise spends much of its time taking page faults.
     PositionStrokes* take(std::size_t n) {
         if (n > size) {
-            positions.reset(new PositionStrokes[n]);  // every entry is written before it is read
+            constexpr std::size_t huge = std::size_t{2} << 20;
+            const std::size_t bytes = (n * sizeof(PositionStrokes) + huge - 1) / huge * huge;
+            memory.reset(std::aligned_alloc(huge, bytes));
+            if (!memory) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+            madvise(memory.get(), bytes, MADV_HUGEPAGE);
+#endif
             size = n;
         }
-        return positions.get();
+        return static_cast<PositionStrokes*>(memory.get());
     }
 };
 

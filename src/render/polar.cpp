@@ -38,8 +38,13 @@ PlotLocals runPosition(PictureState& s) {
 }
 
 int selectVariant(const Value& selector, int count) {
-    const auto v = toI16(selector.num());
-    return v && *v >= 1 && *v <= count ? *v : 1;
+    // Made a 16-bit whole number (nearest, halves to even); anything that is
+    // not 1..count after that, or does not convert, runs variant 1. Values
+    // outside (0.5, count + 0.5] can only round outside 1..count.
+    const double v = selector.num();
+    if (!(v > 0.5 && v <= count + 0.5)) return 1;
+    const int k = static_cast<int>(roundHalfEven(v));
+    return k <= count ? k : 1;
 }
 
 }  // namespace gc

@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth
-          desktop-file-utils groff-base)  # the install tests: entry validator, man formatter
+          desktop-file-utils groff-base  # the install tests: entry validator, man formatter
+          time)                          # bench/whole_process.sh: peak memory
 
 install_missing() {
     local missing=()
@@ -49,7 +50,8 @@ bench)
     install_missing
     build
     shift
-    exec build/bench/greetcard-bench "$@"
+    build/bench/greetcard-bench "$@"
+    exec bash bench/whole_process.sh
     ;;
 build)
     install_missing

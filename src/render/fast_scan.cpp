@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <new>
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -18,8 +18,8 @@ namespace gc {
 
 namespace {
 
-// A position's two strokes, ready for the rasteriser. Stroke ends lie within
-// 101 pixels of a position on the scan, so they fit 16 bits.
+// A position's two strokes, ready for the rasteriser. Rounded stroke ends lie
+// within the rasteriser's coordinate limit, so they fit 16 bits.
 struct Line16 {
     std::int16_t x1, y1, x2, y2;
 };
@@ -38,8 +38,7 @@ PositionStrokes strokesOf(const PlotLocals& p) {
         if (!st.drawn) continue;
         const auto l = roundLine(st.x1, st.y1, st.x2, st.y2);
         if (!l) continue;
-        const auto fits = [](std::int32_t v) { return v >= -32768 && v <= 32767; };
-        if (!fits(l->x1) || !fits(l->y1) || !fits(l->x2) || !fits(l->y2)) continue;  // cannot reach the surface
+        static_assert(rasterCoordinateLimit <= 32767.0);
         out.lines[k] = Line16{static_cast<std::int16_t>(l->x1), static_cast<std::int16_t>(l->y1),
                               static_cast<std::int16_t>(l->x2), static_cast<std::int16_t>(l->y2)};
         out.drawn |= static_cast<std::uint8_t>(1u << k);

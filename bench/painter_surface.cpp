@@ -1,6 +1,5 @@
 #include "painter_surface.h"
 
-#include <QFontMetrics>
 #include <QLineF>
 
 #include "runtime/image_surface.h"
@@ -31,11 +30,7 @@ void PainterSurface::drawLine(float x1, float y1, float x2, float y2, Rgb colour
 }
 
 void PainterSurface::print(int x, int y, int points, Rgb colour, std::string_view text) {
-    const QFont font = captionFont(points);
-    painter_.setFont(font);
-    painter_.setPen(QColor::fromRgb(opaque(colour)));
-    const int baseline = y + QFontMetrics(font).ascent();
-    painter_.drawText(QPoint(x, baseline), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    ImageSurface::printWith(painter_, x, y, points, colour, text);
 }
 
 Rgb PainterSurface::point(int x, int y) const {

@@ -53,8 +53,8 @@ struct PlotLocals {
 // strokes without drawing them, so that renderers can batch strokes.
 PlotLocals plotLocals(PictureState& s, const PixelTrig& t);
 inline PlotLocals plotLocals(PictureState& s) { return plotLocals(s, pixelTrig(s)); }
-// The same, then draws the strokes; the locals are returned for tracing.
-PlotLocals plotpixel(PictureState& s, const PixelTrig& t, Surface& surface);
+// Draws the strokes plotLocals worked out, as plotpixel's last two statements.
+void drawStrokes(Surface& surface, const PlotLocals& p);
 
 // The whole pipeline of one position: polarpos, calcba, calcrgb, calcbarva
 // and plotpixel's work short of drawing.

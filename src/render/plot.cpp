@@ -66,11 +66,9 @@ PlotLocals plotLocals(PictureState& s, const PixelTrig& t) {
     return p;
 }
 
-PlotLocals plotpixel(PictureState& s, const PixelTrig& t, Surface& surface) {
-    const PlotLocals p = plotLocals(s, t);
+void drawStrokes(Surface& surface, const PlotLocals& p) {
     for (const Stroke& st : p.strokes)
         if (st.drawn) surface.drawLine(st.x1, st.y1, st.x2, st.y2, p.colour);
-    return p;
 }
 
 }  // namespace gc

@@ -24,11 +24,8 @@ bool scanpixels(PictureState& s, Surface& picture, Host& host, const ScanGate& g
             s.i = Value::i16(static_cast<std::int16_t>(column));
             s.x = Value::dbl(modelX(s, column));
             s.y = Value::dbl(y);
-            const PixelTrig t = polarpos(s);
-            calcba(s, t);
-            calcrgb(s, t);
-            calcbarva(s, t);
-            const PlotLocals p = plotpixel(s, t, picture);
+            const PlotLocals p = runPosition(s);
+            drawStrokes(picture, p);
             if (observer) observer(s, p);
         }
         s.i = Value::i16(static_cast<std::int16_t>(lastColumn + 1));

@@ -47,6 +47,10 @@ void ImageSurface::print(int x, int y, int points, Rgb colour, std::string_view 
 
 void ImageSurface::printOn(QImage& image, int x, int y, int points, Rgb colour, std::string_view text) {
     QPainter painter(&image);
+    printWith(painter, x, y, points, colour, text);
+}
+
+void ImageSurface::printWith(QPainter& painter, int x, int y, int points, Rgb colour, std::string_view text) {
     const QFont font = captionFont(points);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(opaque(colour)));

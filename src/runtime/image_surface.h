@@ -4,6 +4,8 @@
 // the font the setup installs, so every machine draws the same caption.
 #include <QImage>
 
+class QPainter;
+
 #include "runtime/platform.h"
 #include "runtime/raster.h"
 
@@ -26,8 +28,9 @@ public:
     const QImage& image() const { return image_; }
     PixelBuffer pixels();
 
-    // Text as the surfaces print it, on any image.
+    // Text as the surfaces print it, on any image or with any painter.
     static void printOn(QImage& image, int x, int y, int points, Rgb colour, std::string_view text);
+    static void printWith(QPainter& painter, int x, int y, int points, Rgb colour, std::string_view text);
 
 private:
     QImage image_;

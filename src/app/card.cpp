@@ -56,6 +56,8 @@ bool Card::newpicture(const PixelObserver& observer) {
 }
 
 void Card::copyForSave() {
+    // A save pressed during a pass copies every row painted so far.
+    if (fast_) fast_->catchUp();
     const int lastColumn = static_cast<int>(s_.sir.num());
     const int lastRow = static_cast<int>(s_.vis.num());
     for (int column = 0; column <= lastColumn; ++column) {

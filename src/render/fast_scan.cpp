@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/calc.h"
+#include "runtime/raster_cover.h"
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -61,7 +62,6 @@ struct Chunk {
     Value fi1;          // fi1 before the chunk's first position
     PictureState end;   // the state after its last position
     long settledAt = -1;  // first position (in the chunk) after which all inherited slots are known
-    std::vector<long> rowPixels;  // pixels its strokes put on each row, roughly: to share out the drawing
 };
 
 struct Pass {
@@ -87,16 +87,8 @@ struct Pass {
                 local.i = Value::i16(static_cast<std::int16_t>(column));
                 local.x = Value::dbl(modelX(local, column));
                 local.y = Value::dbl(y);
-                const PositionStrokes& p = strokes[index(row, column)] = strokesOf(runPosition(local));
-                if (!firstRun) continue;
-                if (c.settledAt < 0 && allKnown(local)) c.settledAt = n;
-                if (c.rowPixels.empty()) continue;
-                for (int k = 0; k < 2; ++k) {
-                    if (!(p.drawn & (1u << k))) continue;
-                    const Line16& l = p.lines[k];
-                    const int middle = std::clamp((l.y1 + l.y2) / 2, 0, static_cast<int>(c.rowPixels.size()) - 1);
-                    c.rowPixels[static_cast<std::size_t>(middle)] += std::max(std::abs(l.x2 - l.x1), std::abs(l.y2 - l.y1)) + 1;
-                }
+                strokes[index(row, column)] = strokesOf(runPosition(local));
+                if (firstRun && c.settledAt < 0 && allKnown(local)) c.settledAt = n;
             }
         }
     }
@@ -113,14 +105,13 @@ void chunkStarts(Pass& pass) {
     }
 }
 
-void computePositions(Pass& pass, Workers& workers, int surfaceRows) {
+void computePositions(Pass& pass, Workers& workers) {
     chunkStarts(pass);
     // Chunks go to whichever thread is free, in order.
     std::atomic<std::size_t> next{0};
-    workers.run([&pass, &next, surfaceRows](int) {
+    workers.run([&pass, &next](int) {
         for (std::size_t c = next++; c < pass.chunks.size(); c = next++) {
             Chunk& chunk = pass.chunks[c];
-            chunk.rowPixels.assign(static_cast<std::size_t>(surfaceRows), 0);
             PictureState local = pass.s;
             local.fi1 = chunk.fi1;
             if (c > 0)
@@ -146,58 +137,72 @@ void computePositions(Pass& pass, Workers& workers, int surfaceRows) {
 // How far a stroke reaches from its position's row.
 constexpr int reach = 101;
 
-// Draws, in scan order, the strokes of rows first..last that reach the clip.
-void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip) {
+// Batches of fewer rows are drawn front to back: keeping coverage would cost
+// more than the pixels it saves.
+constexpr int coveredBatchRows = 8;
+
+// Draws, for the part of the surface inside the clip, the strokes of rows
+// first..last over what the picture holds: the last of them to reach a pixel
+// is the one that shows, as if each were drawn in scan order.
+void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip, Coverage& cover) {
     const int fromRow = std::max(first, clip.top - reach), toRow = std::min(last, clip.bottom + reach);
-    if (fromRow > toRow || clip.left > clip.right) return;
+    if (fromRow > toRow || clip.left > clip.right || clip.top > clip.bottom) return;
     const std::size_t from = pass.index(fromRow, 0), to = pass.index(toRow, pass.lastColumn);
-    for (std::size_t n = from; n <= to; ++n) {
+    if (toRow - fromRow + 1 < coveredBatchRows) {
+        for (std::size_t n = from; n <= to; ++n) {
+            const PositionStrokes& p = pass.strokes[n];
+            for (int k = 0; k < 2; ++k) {
+                if (!(p.drawn & (1u << k))) continue;
+                const Line16& l = p.lines[k];
+                if (std::max(l.y1, l.y2) < clip.top || std::min(l.y1, l.y2) > clip.bottom) continue;
+                if (std::max(l.x1, l.x2) < clip.left || std::min(l.x1, l.x2) > clip.right) continue;
+                rasterLine(buf, clip, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
+            }
+        }
+        return;
+    }
+    cover.reset(clip);
+    for (std::size_t n = to + 1; n-- > from && !cover.complete();) {
         const PositionStrokes& p = pass.strokes[n];
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 1; k >= 0; --k) {
             if (!(p.drawn & (1u << k))) continue;
             const Line16& l = p.lines[k];
-            if (std::max(l.y1, l.y2) < clip.top || std::min(l.y1, l.y2) > clip.bottom) continue;
-            if (std::max(l.x1, l.x2) < clip.left || std::min(l.x1, l.x2) > clip.right) continue;
-            rasterLine(buf, clip, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
+            cover.draw(buf, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
         }
     }
 }
 
-// Draws the strokes of rows first..last in scan order, each thread within
-// its own part of the surface.
-void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, int first, int last,
-              const std::vector<ClipRect>& parts) {
-    workers.run([&](int part) { drawBand(pass, buf, first, last, parts[static_cast<std::size_t>(part)]); });
+// Draws the strokes of rows first..last, each thread within its own part of
+// the surface.
+void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, std::vector<Coverage>& covers, int first,
+              int last, const std::vector<ClipRect>& parts) {
+    workers.run([&](int part) {
+        const auto k = static_cast<std::size_t>(part);
+        drawBand(pass, buf, first, last, parts[k], covers[k]);
+    });
 }
 
-// For one row's strokes: side by side columns. The positions of a row are
-// spread evenly over its columns, so each part gets about the same work.
-std::vector<ClipRect> columnParts(int row, const PixelBuffer& buf, int parts) {
-    const int top = std::max(0, row - reach), bottom = std::min(buf.height - 1, row + reach);
+// Side by side columns over the rows that strokes of rows first..last reach.
+// The positions of a row are spread evenly over its columns, so each part
+// gets about the same work.
+std::vector<ClipRect> columnParts(int first, int last, const PixelBuffer& buf, int parts) {
+    const int top = std::max(0, first - reach), bottom = std::min(buf.height - 1, last + reach);
     std::vector<ClipRect> out;
     for (int k = 0; k < parts; ++k) out.push_back(ClipRect{buf.width * k / parts, top, buf.width * (k + 1) / parts - 1, bottom});
     return out;
 }
 
-// For the whole picture: bands of rows with about the same number of pixels
-// to draw.
-std::vector<ClipRect> balancedBands(const Pass& pass, const PixelBuffer& buf, int parts) {
-    const int height = buf.height;
-    std::vector<long> rows(static_cast<std::size_t>(height), 0);
-    long total = 0;
-    for (const Chunk& c : pass.chunks)
-        for (std::size_t y = 0; y < rows.size() && y < c.rowPixels.size(); ++y) rows[y] += c.rowPixels[y], total += c.rowPixels[y];
-    std::vector<int> cuts{0};
-    long sum = 0;
-    for (int y = 0; y < height && static_cast<int>(cuts.size()) < parts; ++y) {
-        sum += rows[static_cast<std::size_t>(y)];
-        if (sum * parts >= total * static_cast<long>(cuts.size())) cuts.push_back(y + 1);
-    }
-    while (static_cast<int>(cuts.size()) <= parts) cuts.push_back(height);
-    cuts.back() = height;
+// For the whole picture: bands of rows of equal height, cut between rows of
+// coverage tiles. Drawn back to front, a band's work is about the area it
+// has to cover, not the strokes that cross it.
+std::vector<ClipRect> rowBands(const PixelBuffer& buf, int parts) {
     std::vector<ClipRect> out;
-    for (int k = 0; k < parts; ++k)
-        out.push_back(ClipRect{0, cuts[static_cast<std::size_t>(k)], buf.width - 1, cuts[static_cast<std::size_t>(k) + 1] - 1});
+    int top = 0;
+    for (int k = 1; k <= parts; ++k) {
+        const int cut = k == parts ? buf.height : buf.height * k / parts / Coverage::tileSize * Coverage::tileSize;
+        out.push_back(ClipRect{0, top, buf.width - 1, cut - 1});
+        top = cut;
+    }
     return out;
 }
 
@@ -228,7 +233,12 @@ struct FastScan::StrokeBuffer {
     }
 };
 
-FastScan::FastScan(int threads) : buffer_(std::make_unique<StrokeBuffer>()), workers_(threads) {}
+FastScan::FastScan(int threads)
+    : buffer_(std::make_unique<StrokeBuffer>()), workers_(threads), covers_(static_cast<std::size_t>(workers_.size())) {}
+
+void FastScan::catchUp() {
+    if (running_) running_->drawUpTo(running_->yieldRow - 1);
+}
 FastScan::~FastScan() = default;
 
 bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGate& gate) {
@@ -253,18 +263,43 @@ bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGat
     const int chunkCount = std::min(pass.lastRow + 1, 8 * workers_.size());
     for (int c = 0; c < chunkCount; ++c)
         pass.chunks.push_back(Chunk{(pass.lastRow + 1) * c / chunkCount, (pass.lastRow + 1) * (c + 1) / chunkCount - 1,
-                                    {}, {}, -1, {}});
-    computePositions(pass, workers_, buf ? buf->height : 0);
+                                    {}, {}, -1});
+    computePositions(pass, workers_);
 
-    const bool progressive = host.showsProgress();
+    // Strokes are drawn in batches of rows, as late as they may be: before a
+    // yield at which the picture is shown, when a command inside a yield asks
+    // for it, and at the end. A batch is drawn over the picture as it stands,
+    // so at every point it holds exactly the rows drawn so far.
+    Running running{0, -1, {}};
+    running.drawUpTo = [&](int row) {
+        if (!buf || row <= running.drawnTo) return;
+        const int first = running.drawnTo + 1;
+        const auto parts = first == 0 && row == pass.lastRow ? rowBands(*buf, workers_.size())
+                                                             : columnParts(first, row, *buf, workers_.size());
+        drawRows(pass, *buf, workers_, covers_, first, row, parts);
+        running.drawnTo = row;
+    };
+    // A pass started inside another's yield clears the picture: what the
+    // other had not drawn yet would be cleared too.
+    if (running_) running_->drawnTo = running_->yieldRow - 1;
+    struct Restore {
+        Running*& slot;
+        Running* previous;
+        ~Restore() { slot = previous; }
+    } restore{running_, running_};
+    running_ = &running;
+
     for (int row = 0; row <= pass.lastRow; ++row) {
         s.j = Value::i16(static_cast<std::int16_t>(row));
+        running.yieldRow = row;
+        if (host.showsPictureAtNextYield()) running.drawUpTo(row - 1);
         host.yieldToEvents();
-        if (gate && !gate()) return false;
-        if (progressive && buf) drawRows(pass, *buf, workers_, row, row, columnParts(row, *buf, workers_.size()));
+        if (gate && !gate()) {
+            running.drawUpTo(row - 1);
+            return false;
+        }
     }
-    if (!progressive && buf)
-        drawRows(pass, *buf, workers_, 0, pass.lastRow, balancedBands(pass, *buf, workers_.size()));
+    running.drawUpTo(pass.lastRow);
 
     // The slots as the last position left them, and the counters past the end.
     const PictureState& end = pass.chunks.back().end;

@@ -56,9 +56,10 @@ class Host {
 public:
     virtual ~Host() = default;
     virtual void yieldToEvents() = 0;
-    // Whether anyone sees the picture between yields. When nobody does, a
-    // scan may paint the whole picture at the end instead of row by row.
-    virtual bool showsProgress() const { return true; }
+    // Whether the coming yield shows the picture: a scan must then have
+    // painted every row above the current one. Otherwise it may hold strokes
+    // back and paint them later in one go.
+    virtual bool showsPictureAtNextYield() const { return true; }
 };
 
 // For front ends without a window.
@@ -71,7 +72,7 @@ public:
 class NoYield final : public Host {
 public:
     void yieldToEvents() override {}
-    bool showsProgress() const override { return false; }
+    bool showsPictureAtNextYield() const override { return false; }
 };
 
 }  // namespace gc

@@ -1,10 +1,11 @@
 #include "runtime/raster.h"
 
-#include "runtime/value.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "runtime/line_walk.h"
+#include "runtime/value.h"
 
 namespace gc {
 
@@ -30,30 +31,25 @@ std::int64_t lastStepAtMost(std::int64_t q, std::int64_t d, std::int64_t n) {
     return (2 * n * q + n - 1) / (2 * d);
 }
 
-// Walks `count` pixels from p: one major step each, plus a minor step
-// whenever the fraction of q(t) runs over. q(t) is tracked in 32.32 fixed
-// point as 1/2 + t * slope with the slope d / n rounded up: at step t the
-// error is below t * 2^-32, less than the 1 / 2n that separates q's exact
-// values from the next whole number as long as n * n < 2^31 (lines are
-// shorter than that, see rasterCoordinateLimit), so every carry comes at the
-// exact step. The directions are template arguments, which keeps the loop to
-// a store and three additions.
-template <int MajorSign, int MinorSign>
-void walk(std::uint32_t* p, int count, std::ptrdiff_t s0, std::ptrdiff_t s1, std::uint32_t frac, std::uint32_t slope,
-          std::uint32_t pixel) {
-    const std::ptrdiff_t major = MajorSign * s0, minor = MinorSign * s1;
-    for (int t = 0; t < count; ++t) {
-        *p = pixel;
-        const std::uint32_t f = frac + slope;
-        p += major + (f < frac ? minor : 0);
-        frac = f;
-    }
+// q(t) is tracked in 32.32 fixed point as 1/2 + t * slope with the slope
+// d / n rounded up: at step t the error is below t * 2^-32, less than the
+// 1 / 2n that separates q's exact values from the next whole number as long
+// as n * n < 2^31 (lines are shorter than that, see rasterCoordinateLimit),
+// so every carry comes at the exact step.
+std::uint64_t slopeOf(int d, int n) {
+    if (d == n) return std::uint64_t{1} << 32;
+    // ceil(d * 2^32 / n), below 2^32 since d < n: the quotient in double,
+    // cut to a whole number and raised by one where that falls short.
+    const std::uint64_t scaled = static_cast<std::uint64_t>(d) << 32;
+    auto slope = static_cast<std::uint64_t>(static_cast<double>(scaled) / n);
+    while (slope * static_cast<std::uint64_t>(n) < scaled) ++slope;
+    while (slope > 0 && (slope - 1) * static_cast<std::uint64_t>(n) >= scaled) --slope;
+    return slope;
 }
 
 // One axis pair: major from a0 to b0 within [lo0, hi0], minor from a1 to b1
-// within [lo1, hi1]; s0 and s1 are the buffer offsets of a unit step on each.
-void line(std::uint32_t* bits, int a0, int b0, int lo0, int hi0, std::ptrdiff_t s0, int a1, int b1, int lo1, int hi1,
-          std::ptrdiff_t s1, std::uint32_t pixel) {
+// within [lo1, hi1].
+std::optional<LineWalk> clipAxes(bool xMajor, int a0, int b0, int lo0, int hi0, int a1, int b1, int lo1, int hi1) {
     const int n = std::abs(b0 - a0);
     const int dir0 = b0 >= a0 ? 1 : -1;
     const int d = std::abs(b1 - a1);
@@ -71,35 +67,48 @@ void line(std::uint32_t* bits, int a0, int b0, int lo0, int hi0, std::ptrdiff_t 
     // Steps inside the minor bounds.
     const std::int64_t qmin = dir1 > 0 ? lo1 - a1 : a1 - hi1;
     const std::int64_t qmax = dir1 > 0 ? hi1 - a1 : a1 - lo1;
-    if (d == 0 && (qmin > 0 || qmax < 0)) return;
-    t0 = std::max(t0, firstStepAtLeast(qmin, d, n));
-    t1 = std::min(t1, lastStepAtMost(qmax, d, n));
-    if (t0 > t1) return;
-
-    const int count = static_cast<int>(t1 - t0 + 1);
-    if (d == n) {  // an exact diagonal: q(t) = t
-        std::uint32_t* p = bits + (a0 + dir0 * t0) * s0 + (a1 + dir1 * t0) * s1;
-        const std::ptrdiff_t step = dir0 * s0 + dir1 * s1;
-        for (int t = 0; t < count; ++t, p += step) *p = pixel;
-        return;
+    if (d == 0 && (qmin > 0 || qmax < 0)) return std::nullopt;
+    if (n > 0) {
+        t0 = std::max(t0, firstStepAtLeast(qmin, d, n));
+        t1 = std::min(t1, lastStepAtMost(qmax, d, n));
     }
-    // ceil(d * 2^32 / n), below 2^32 since d < n: the quotient in double,
-    // cut to a whole number and raised by one where that falls short.
-    const std::uint64_t scaled = static_cast<std::uint64_t>(d) << 32;
-    auto slope = static_cast<std::uint64_t>(static_cast<double>(scaled) / n);
-    while (slope * static_cast<std::uint64_t>(n) < scaled) ++slope;
-    while (slope > 0 && (slope - 1) * static_cast<std::uint64_t>(n) >= scaled) --slope;
+    if (t0 > t1) return std::nullopt;
+
+    const std::uint64_t slope = n > 0 ? slopeOf(d, n) : 0;
     const std::uint64_t acc = (std::uint64_t{1} << 31) + static_cast<std::uint64_t>(t0) * slope;
-    const auto q0 = static_cast<std::int64_t>(acc >> 32);
-    const auto frac = static_cast<std::uint32_t>(acc);
-    std::uint32_t* p = bits + (a0 + dir0 * t0) * s0 + (a1 + dir1 * q0) * s1;
-    if (dir0 > 0)
-        dir1 > 0 ? walk<1, 1>(p, count, s0, s1, frac, slope, pixel) : walk<1, -1>(p, count, s0, s1, frac, slope, pixel);
-    else
-        dir1 > 0 ? walk<-1, 1>(p, count, s0, s1, frac, slope, pixel) : walk<-1, -1>(p, count, s0, s1, frac, slope, pixel);
+    const auto q0 = static_cast<int>(acc >> 32);
+    return LineWalk{xMajor,
+                    static_cast<int>(t1 - t0 + 1),
+                    a0 + dir0 * static_cast<int>(t0),
+                    a1 + dir1 * q0,
+                    dir0,
+                    dir1,
+                    acc,
+                    slope};
+}
+
+// Walks `count` pixels from p: one major step each, plus a minor step
+// whenever the fraction runs over. The directions are template arguments,
+// which keeps the loop to a store and three additions.
+template <int MajorSign, int MinorSign>
+void walk(std::uint32_t* p, int count, std::ptrdiff_t s0, std::ptrdiff_t s1, std::uint32_t frac, std::uint32_t slope,
+          std::uint32_t pixel) {
+    const std::ptrdiff_t major = MajorSign * s0, minor = MinorSign * s1;
+    for (int t = 0; t < count; ++t) {
+        *p = pixel;
+        const std::uint32_t f = frac + slope;
+        p += major + (f < frac ? minor : 0);
+        frac = f;
+    }
 }
 
 }  // namespace
+
+std::optional<LineWalk> clipWalk(const IntLine& l, const ClipRect& c) {
+    if (std::abs(l.x2 - l.x1) >= std::abs(l.y2 - l.y1))
+        return clipAxes(true, l.x1, l.x2, c.left, c.right, l.y1, l.y2, c.top, c.bottom);
+    return clipAxes(false, l.y1, l.y2, c.top, c.bottom, l.x1, l.x2, c.left, c.right);
+}
 
 std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2) {
     if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return std::nullopt;
@@ -107,15 +116,22 @@ std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2) {
 }
 
 void rasterLine(const PixelBuffer& buf, const ClipRect& c, const IntLine& l, std::uint32_t pixel) {
-    if (l.x1 == l.x2 && l.y1 == l.y2) {
-        if (l.x1 >= c.left && l.x1 <= c.right && l.y1 >= c.top && l.y1 <= c.bottom)
-            buf.bits[l.y1 * buf.stride + l.x1] = pixel;
+    const auto w = clipWalk(l, c);
+    if (!w) return;
+    std::uint32_t* p = buf.bits + w->y() * buf.stride + w->x();
+    const std::ptrdiff_t s0 = w->xMajor ? 1 : buf.stride, s1 = w->xMajor ? buf.stride : 1;
+    if (w->slope >> 32) {  // an exact diagonal
+        const std::ptrdiff_t step = w->majorDir * s0 + w->minorDir * s1;
+        for (int t = 0; t < w->count; ++t, p += step) *p = pixel;
         return;
     }
-    if (std::abs(l.x2 - l.x1) >= std::abs(l.y2 - l.y1))
-        line(buf.bits, l.x1, l.x2, c.left, c.right, 1, l.y1, l.y2, c.top, c.bottom, buf.stride, pixel);
+    const auto frac = static_cast<std::uint32_t>(w->acc), slope = static_cast<std::uint32_t>(w->slope);
+    if (w->majorDir > 0)
+        w->minorDir > 0 ? walk<1, 1>(p, w->count, s0, s1, frac, slope, pixel)
+                        : walk<1, -1>(p, w->count, s0, s1, frac, slope, pixel);
     else
-        line(buf.bits, l.y1, l.y2, c.top, c.bottom, buf.stride, l.x1, l.x2, c.left, c.right, 1, pixel);
+        w->minorDir > 0 ? walk<-1, 1>(p, w->count, s0, s1, frac, slope, pixel)
+                        : walk<-1, -1>(p, w->count, s0, s1, frac, slope, pixel);
 }
 
 void rasterLine(const PixelBuffer& buf, float x1, float y1, float x2, float y2, std::uint32_t pixel) {

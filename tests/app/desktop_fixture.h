@@ -44,7 +44,7 @@ public:
             w->setProperty("gcHandled", true);
             handle_(*w);
         });
-        timer_.start(1);
+        timer_.start(0);  // looks at every yield
     }
 
 private:
@@ -112,7 +112,7 @@ public:
             row_ = static_cast<int>(j);
             action_();
         });
-        timer_.start(1);
+        timer_.start(0);  // looks at every yield
     }
     int fired = 0;
     int row() const { return row_; }

@@ -183,15 +183,18 @@ TEST_F(DesktopTest, OutputFolderIsWimgxInTheHomeFolder) {
 TEST_F(DesktopTest, SaveDuringAScanSavesWhatIsPaintedAndThePictureGoesOn) {
     Form1& f = makeForm(folder());
     DialogScript dialogs({{"ana novak"}});
-    QImage paintedSoFar;
+    QImage shownAfterSave;
     AtRow press(f, 200, [&] {
-        paintedSoFar = f.picture().image().copy();
         click("Command3");
+        shownAfterSave = f.picture().image().copy();
     });
     f.Form_Load();
     ASSERT_EQ(press.fired, 1);
+    // The rows above the one about to be painted, as saved and as shown.
+    const QImage paintedSoFar = headlessPictureUpTo("ana novak", press.row());
     int bits = 0;
     EXPECT_EQ(readBitmap(savedFile(), &bits), paintedSoFar);
+    EXPECT_EQ(shownAfterSave, paintedSoFar);
     EXPECT_NE(paintedSoFar, headlessPicture("ana novak"));
     EXPECT_EQ(f.picture().image(), headlessPicture("ana novak"));
     EXPECT_EQ(finished, 1);

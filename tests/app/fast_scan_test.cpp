@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <set>
+
 #include "app/card.h"
 #include "runtime/clock.h"
 #include "runtime/image_surface.h"
@@ -45,13 +47,13 @@ struct Drawn {
 // `pictures` passes in a row: from the second on, a picture starts from the
 // slots the one before left.
 Drawn draw(Surface& picture, ImageSurface& shown, const std::string& name, const std::vector<std::string>& set,
-           int threads, int pictures) {
+           int threads, int pictures, Host* host = nullptr) {
     ImageSurface copy(700, 525);
     NoWindow window;
-    NoYield host;
+    NoYield noYield;
     Given dialog(name);
     FixedClock clock("01-03-2010", "14:05:09");
-    Card card(Platform{picture, copy, window, host, dialog, clock});
+    Card card(Platform{picture, copy, window, host ? *host : noYield, dialog, clock});
     card.setThreads(threads);
     card.setOverrides(settings(set));
     card.setup();
@@ -127,6 +129,41 @@ TEST(FastScan, NamesAndInheritedValuesAcrossChunks) {
         SCOPED_TRACE(r.name);
         expectSamePicture(r.name, r.set);
     }
+}
+
+// A window that shows the picture at some yields only, and keeps what it
+// showed. In between, the fast scan holds strokes back and draws them in
+// batches of differing sizes.
+class ShowsAtSomeRows final : public Host {
+public:
+    ShowsAtSomeRows(const ImageSurface& picture, std::set<int> rows) : picture_(picture), rows_(std::move(rows)) {}
+    bool showsPictureAtNextYield() const override { return rows_.count(yields_) > 0; }
+    void yieldToEvents() override {
+        if (rows_.count(yields_)) shown.push_back(picture_.image().copy());
+        ++yields_;
+    }
+    std::vector<QImage> shown;
+
+private:
+    const ImageSurface& picture_;
+    std::set<int> rows_;
+    int yields_ = 0;
+};
+
+TEST(FastScan, PictureShownBetweenRowsHoldsEveryRowAbove) {
+    const std::set<int> rows{0, 1, 2, 3, 40, 41, 47, 160, 161, 300, 301, 302, 420, 525};
+    PlainSurface plain;
+    ShowsAtSomeRows plainHost(plain.image, rows);
+    const Drawn reference = draw(plain, plain.image, "zoe", {}, 1, 1, &plainHost);
+    ImageSurface fast(700, 525);
+    ShowsAtSomeRows fastHost(fast, rows);
+    const Drawn got = draw(fast, fast, "zoe", {}, 2, 1, &fastHost);
+    ASSERT_EQ(fastHost.shown.size(), rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        SCOPED_TRACE(*std::next(rows.begin(), static_cast<long>(k)));
+        EXPECT_TRUE(fastHost.shown[k] == plainHost.shown[k]);
+    }
+    EXPECT_TRUE(got.image == reference.image);
 }
 
 }  // namespace

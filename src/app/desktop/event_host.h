@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "runtime/platform.h"
 
@@ -18,10 +19,14 @@ public:
     explicit EventHost(QWidget* picture) : picture_(picture) { sinceRefresh_.start(); }
 
     void yieldToEvents() override;
+    // The answer holds for the yield that follows, so that a scan which
+    // brought the picture up to date for it is the one that gets shown.
+    bool showsPictureAtNextYield() const override;
 
 private:
     QPointer<QWidget> picture_;
     QElapsedTimer sinceRefresh_;
+    mutable std::optional<bool> promised_;
 };
 
 }  // namespace gc::desktop

@@ -1,0 +1,123 @@
+#include "runtime/raster_cover.h"
+
+#include <algorithm>
+
+#include "runtime/line_walk.h"
+
+namespace gc {
+
+void Coverage::reset(const ClipRect& clip) {
+    clip_ = clip;
+    width_ = std::max(0, clip.right - clip.left + 1);
+    height_ = std::max(0, clip.bottom - clip.top + 1);
+    tilesX_ = (width_ + tileSize - 1) >> tileShift;
+    tilesY_ = (height_ + tileSize - 1) >> tileShift;
+    marks_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
+    tileLeft_.resize(static_cast<std::size_t>(tilesX_) * static_cast<std::size_t>(tilesY_));
+    for (int ty = 0; ty < tilesY_; ++ty)
+        for (int tx = 0; tx < tilesX_; ++tx) {
+            const int w = std::min(tileSize, width_ - (tx << tileShift));
+            const int h = std::min(tileSize, height_ - (ty << tileShift));
+            tileLeft_[static_cast<std::size_t>(ty * tilesX_ + tx)] = static_cast<std::uint16_t>(w * h);
+        }
+    rowTilesLeft_.assign(static_cast<std::size_t>(tilesY_), tilesX_);
+    openTiles_.assign(static_cast<std::size_t>(tilesY_), tilesX_ >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << tilesX_) - 1);
+    coveredAbove_ = 0;
+    coveredBelow_ = tilesY_;
+}
+
+void Coverage::covered(int tileX, int tileY) {
+    if (--tileLeft_[static_cast<std::size_t>(tileY * tilesX_ + tileX)] != 0) return;
+    if (tilesX_ <= 64) openTiles_[static_cast<std::size_t>(tileY)] &= ~(std::uint64_t{1} << tileX);
+    if (--rowTilesLeft_[static_cast<std::size_t>(tileY)] != 0) return;
+    while (coveredBelow_ > coveredAbove_ && rowTilesLeft_[static_cast<std::size_t>(coveredBelow_ - 1)] == 0)
+        --coveredBelow_;
+    while (coveredAbove_ < coveredBelow_ && rowTilesLeft_[static_cast<std::size_t>(coveredAbove_)] == 0)
+        ++coveredAbove_;
+}
+
+void Coverage::draw(const PixelBuffer& buf, const IntLine& l, std::uint32_t pixel) {
+    if (complete()) return;
+    const ClipRect c{clip_.left, clip_.top + (coveredAbove_ << tileShift), clip_.right,
+                     std::min(clip_.bottom, clip_.top + (coveredBelow_ << tileShift) - 1)};
+    if (std::max(l.y1, l.y2) < c.top || std::min(l.y1, l.y2) > c.bottom) return;
+    if (std::max(l.x1, l.x2) < c.left || std::min(l.x1, l.x2) > c.right) return;
+    // Nothing to do when every tile of the line's bounding box is full.
+    const int tx0 = (std::max(std::min(l.x1, l.x2), c.left) - clip_.left) >> tileShift;
+    const int tx1 = (std::min(std::max(l.x1, l.x2), c.right) - clip_.left) >> tileShift;
+    const int ty0 = (std::max(std::min(l.y1, l.y2), c.top) - clip_.top) >> tileShift;
+    const int ty1 = (std::min(std::max(l.y1, l.y2), c.bottom) - clip_.top) >> tileShift;
+    const std::uint64_t columns = tx1 - tx0 >= 63 ? ~std::uint64_t{0} : ((std::uint64_t{2} << (tx1 - tx0)) - 1) << tx0;
+    std::uint64_t open = 0;
+    for (int ty = ty0; ty <= ty1; ++ty) open |= openTiles_[static_cast<std::size_t>(ty)] & columns;
+    if (!open) return;
+    const auto w = clipWalk(l, c);
+    if (!w) return;
+    if (w->xMajor)
+        walk<true>(buf, *w, pixel);
+    else
+        walk<false>(buf, *w, pixel);
+}
+
+// The line is taken in spans that stay within one column (x major) or row
+// (y major) of tiles. Within a span the minor coordinate moves by less than a
+// tile, so the span touches at most two tiles; when both are full, the span
+// is stepped over whole.
+template <bool XMajor>
+void Coverage::walk(const PixelBuffer& buf, const LineWalk& w, std::uint32_t pixel) {
+    // Everything the loops use is copied into locals: the marks are bytes,
+    // and a store through a byte pointer could otherwise change any of it.
+    const int majorDir = w.majorDir, minorDir = w.minorDir, width = width_;
+    const std::uint64_t slope = w.slope;
+    const int majorOrigin = XMajor ? clip_.left : clip_.top;
+    const int minorOrigin = XMajor ? clip_.top : clip_.left;
+    std::uint32_t* const bits = buf.bits + clip_.top * buf.stride + clip_.left;
+    const std::ptrdiff_t stride = buf.stride;
+    std::uint8_t* const marks = marks_.data();
+    const std::uint16_t* const tileLeft = tileLeft_.data();
+    const int tilesX = tilesX_;
+    // Minor coordinate, relative to the clip, of the pixel at `acc`.
+    const int minorBase = w.minor - minorOrigin - minorDir * static_cast<int>(w.acc >> 32);
+    const auto minorAt = [=](std::uint64_t acc) { return minorBase + minorDir * static_cast<int>(acc >> 32); };
+    const auto tileIndex = [=](int majorTile, int minorTile) {
+        return static_cast<std::size_t>(XMajor ? minorTile * tilesX + majorTile : majorTile * tilesX + minorTile);
+    };
+    // Marks follow the walk: one major step, and a minor step on a carry.
+    const std::ptrdiff_t markMajor = XMajor ? majorDir : majorDir * width;
+    const std::ptrdiff_t markMinor = XMajor ? minorDir * width : minorDir;
+
+    int major = w.major - majorOrigin;  // relative to the clip
+    std::uint64_t acc = w.acc;
+    for (int left = w.count; left > 0;) {
+        const int majorTile = major >> tileShift;
+        const int toEdge = majorDir > 0 ? ((majorTile + 1) << tileShift) - 1 - major : major - (majorTile << tileShift);
+        const int len = std::min(left, toEdge + 1);
+        const std::uint64_t last = acc + static_cast<std::uint64_t>(len - 1) * slope;
+        const bool open = tileLeft[tileIndex(majorTile, minorAt(acc) >> tileShift)] != 0 ||
+                          tileLeft[tileIndex(majorTile, minorAt(last) >> tileShift)] != 0;
+        if (open) {
+            int minor = minorAt(acc), m = major;
+            std::uint8_t* mark = marks + (XMajor ? minor * width + m : m * width + minor);
+            std::uint64_t a = acc;
+            for (int s = 0; s < len; ++s) {
+                if (!*mark) {
+                    *mark = 1;
+                    const int x = XMajor ? m : minor, y = XMajor ? minor : m;
+                    bits[y * stride + x] = pixel;
+                    covered(x >> tileShift, y >> tileShift);
+                }
+                const std::uint64_t b = a + slope;
+                const bool carry = (b >> 32) != (a >> 32);
+                a = b;
+                m += majorDir;
+                minor += carry ? minorDir : 0;
+                mark += markMajor + (carry ? markMinor : 0);
+            }
+        }
+        acc = last + slope;
+        major += majorDir * len;
+        left -= len;
+    }
+}
+
+}  // namespace gc

@@ -1,0 +1,49 @@
+#pragma once
+// Drawing lines back to front. Where lines overlap, the one drawn last is the
+// one that shows; drawing them in reverse order and writing only the pixels
+// that no line has reached yet gives the very same picture, and once a part
+// of the surface is covered, the earlier lines there cost next to nothing.
+#include <cstdint>
+#include <vector>
+
+#include "runtime/raster.h"
+
+namespace gc {
+
+struct LineWalk;
+
+class Coverage {
+public:
+    static constexpr int tileShift = 4;  // coverage is also counted per 16 x 16 tile
+    static constexpr int tileSize = 1 << tileShift;
+
+    // Forgets what was covered; from now on lines are clipped to `clip`.
+    void reset(const ClipRect& clip);
+
+    // Draws the pixels of the line (the rasteriser's pixels, clipped) that no
+    // line drawn since the reset has reached.
+    void draw(const PixelBuffer& buf, const IntLine& line, std::uint32_t pixel);
+
+    // Every pixel of the clip has been drawn: earlier lines cannot show.
+    bool complete() const { return coveredAbove_ >= coveredBelow_; }
+
+private:
+    template <bool XMajor>
+    void walk(const PixelBuffer& buf, const LineWalk& w, std::uint32_t pixel);
+    void covered(int tileX, int tileY);
+
+    ClipRect clip_{0, 0, -1, -1};
+    int width_ = 0, height_ = 0;
+    int tilesX_ = 0, tilesY_ = 0;
+    std::vector<std::uint8_t> marks_;     // per pixel of the clip: reached
+    std::vector<std::uint16_t> tileLeft_;  // per tile: pixels not yet reached
+    // Per row of tiles, a bit for each tile not yet full (rows of up to 64
+    // tiles; wider clips keep every bit set and only count).
+    std::vector<std::uint64_t> openTiles_;
+    std::vector<int> rowTilesLeft_;  // per row of tiles: tiles not yet full
+    // Rows of tiles [0, coveredAbove_) and [coveredBelow_, tilesY_) are full:
+    // lines are clipped to the rows between.
+    int coveredAbove_ = 0, coveredBelow_ = 0;
+};
+
+}  // namespace gc

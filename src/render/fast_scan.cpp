@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <new>
+#include <thread>
 #include <limits>
 #include <vector>
 
@@ -73,51 +74,129 @@ struct Pass {
     std::size_t index(int row, int column) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column);
     }
-
-    // Runs positions of a chunk in scan order from the given state, from
-    // position `from` (within the chunk) up to and including `to`.
-    void runChunk(Chunk& c, PictureState& local, long from, long to, bool firstRun) {
-        long n = 0;
-        for (int row = c.firstRow; row <= c.lastRow; ++row) {
-            local.j = Value::i16(static_cast<std::int16_t>(row));
-            const double y = modelY(local, row);
-            for (int column = 0; column <= lastColumn; ++column, ++n) {
-                if (n < from) continue;
-                if (n > to) return;
-                local.i = Value::i16(static_cast<std::int16_t>(column));
-                local.x = Value::dbl(modelX(local, column));
-                local.y = Value::dbl(y);
-                strokes[index(row, column)] = strokesOf(runPosition(local));
-                if (firstRun && c.settledAt < 0 && allKnown(local)) c.settledAt = n;
-            }
-        }
-    }
 };
+
+// Walks the positions of a chunk in scan order on the chunk's own state, up
+// to and including position `last` (counted within the chunk).
+class ChunkRun {
+public:
+    ChunkRun(Pass& pass, Chunk& chunk, PictureState& local, long last, bool firstRun)
+        : pass_(pass), chunk_(chunk), local_(local), last_(last), firstRun_(firstRun), row_(chunk.firstRow) {}
+
+    bool more() const { return row_ <= chunk_.lastRow && n_ <= last_; }
+
+    // The counters and model coordinates of the next position.
+    PictureState& enter() {
+        if (column_ == 0) {
+            local_.j = Value::i16(static_cast<std::int16_t>(row_));
+            y_ = modelY(local_, row_);
+        }
+        local_.i = Value::i16(static_cast<std::int16_t>(column_));
+        local_.x = Value::dbl(modelX(local_, column_));
+        local_.y = Value::dbl(y_);
+        return local_;
+    }
+
+    void leave(const PlotLocals& p) {
+        pass_.strokes[pass_.index(row_, column_)] = strokesOf(p);
+        if (firstRun_ && chunk_.settledAt < 0 && allKnown(local_)) chunk_.settledAt = n_;
+        ++n_;
+        if (++column_ > pass_.lastColumn) column_ = 0, ++row_;
+    }
+
+private:
+    Pass& pass_;
+    Chunk& chunk_;
+    PictureState& local_;
+    long last_;
+    bool firstRun_;
+    int row_, column_ = 0;
+    long n_ = 0;
+    double y_ = 0;
+};
+
+void runChunk(Pass& pass, Chunk& c, PictureState& local, long last, bool firstRun) {
+    ChunkRun run(pass, c, local, last, firstRun);
+    while (run.more()) run.leave(runPosition(run.enter()));
+}
+
+// Two chunks at once, position by position: their dependency chains are
+// independent, so the processor works on both together.
+void runChunkPair(Pass& pass, Chunk& c1, PictureState& local1, Chunk& c2, PictureState& local2) {
+    constexpr long all = std::numeric_limits<long>::max();
+    ChunkRun a(pass, c1, local1, all, true), b(pass, c2, local2, all, true);
+    PlotLocals pa, pb;
+    while (a.more() && b.more()) {
+        runPositionPair(a.enter(), b.enter(), pa, pb);
+        a.leave(pa);
+        b.leave(pb);
+    }
+    while (a.more()) a.leave(runPosition(a.enter()));
+    while (b.more()) b.leave(runPosition(b.enter()));
+}
 
 // fi1 grows by one addition per position; each chunk needs the exact sum
 // before its first position, added one step at a time as polarpos adds it.
+// A step whose sum is not finite fails and leaves fi1 as it was; when no sum
+// can come near overflowing (slots always hold finite numbers), the check is
+// left out of the loop, which is then one addition per position.
 void chunkStarts(Pass& pass) {
-    Value fi1 = pass.s.fi1;
+    const Value start = pass.s.fi1;
+    const double step = pass.s.korakfi1.num();
+    const double positions = static_cast<double>(pass.lastRow + 1) * (pass.lastColumn + 1);
+    const bool safe = std::fabs(start.num()) + positions * std::fabs(step) < 1e300;
+    double sum = start.num();
+    bool stored = false;
     std::size_t next = 0;
     for (int row = 0; row <= pass.lastRow; ++row) {
-        if (next < pass.chunks.size() && pass.chunks[next].firstRow == row) pass.chunks[next++].fi1 = fi1;
-        for (int column = 0; column <= pass.lastColumn; ++column) let(fi1, N(fi1) + N(pass.s.korakfi1), Kind::Double);
+        if (next < pass.chunks.size() && pass.chunks[next].firstRow == row)
+            pass.chunks[next++].fi1 = stored ? Value::dbl(sum) : start;
+        if (safe) {
+            for (int column = 0; column <= pass.lastColumn; ++column) sum += step;
+            stored = stored || pass.lastColumn >= 0;
+            continue;
+        }
+        for (int column = 0; column <= pass.lastColumn; ++column) {
+            const double t = sum + step;
+            if (std::isfinite(t)) sum = t, stored = true;
+        }
     }
 }
 
 void computePositions(Pass& pass, Workers& workers) {
-    chunkStarts(pass);
-    // Chunks go to whichever thread is free, in order.
+    // Chunks go to whichever thread is free, in order. The first needs no
+    // sum of fi1, so one thread starts on it while another adds up the sums
+    // the others need.
     std::atomic<std::size_t> next{0};
-    workers.run([&pass, &next](int) {
-        for (std::size_t c = next++; c < pass.chunks.size(); c = next++) {
-            Chunk& chunk = pass.chunks[c];
-            PictureState local = pass.s;
-            local.fi1 = chunk.fi1;
-            if (c > 0)
-                for (auto slot : inherited) local.*slot = Value::dbl(std::numeric_limits<double>::quiet_NaN());
-            pass.runChunk(chunk, local, 0, std::numeric_limits<long>::max(), true);
-            chunk.end = std::move(local);
+    std::atomic<bool> startsKnown{false};
+    workers.run([&pass, &next, &startsKnown](int part) {
+        if (part == 0) {
+            chunkStarts(pass);
+            startsKnown.store(true, std::memory_order_release);
+        }
+        // After the first chunk, which needs no sum, chunks are taken two at
+        // a time and run together.
+        for (std::size_t job = next++;; job = next++) {
+            const std::size_t c = job == 0 ? 0 : 2 * job - 1;
+            if (c >= pass.chunks.size()) break;
+            const auto fresh = [&](std::size_t k) {
+                PictureState local = pass.s;
+                if (k > 0) {
+                    while (!startsKnown.load(std::memory_order_acquire)) std::this_thread::yield();
+                    local.fi1 = pass.chunks[k].fi1;
+                    for (auto slot : inherited) local.*slot = Value::dbl(std::numeric_limits<double>::quiet_NaN());
+                }
+                return local;
+            };
+            PictureState first = fresh(c);
+            if (c > 0 && c + 1 < pass.chunks.size()) {
+                PictureState second = fresh(c + 1);
+                runChunkPair(pass, pass.chunks[c], first, pass.chunks[c + 1], second);
+                pass.chunks[c + 1].end = std::move(second);
+            } else {
+                runChunk(pass, pass.chunks[c], first, std::numeric_limits<long>::max(), true);
+            }
+            pass.chunks[c].end = std::move(first);
         }
     });
     // Mend each chunk's unsettled start from the true end of the one before.
@@ -126,10 +205,10 @@ void computePositions(Pass& pass, Workers& workers) {
         PictureState local = pass.chunks[c - 1].end;
         local.fi1 = chunk.fi1;
         if (chunk.settledAt < 0) {
-            pass.runChunk(chunk, local, 0, std::numeric_limits<long>::max(), false);
+            runChunk(pass, chunk, local, std::numeric_limits<long>::max(), false);
             chunk.end = std::move(local);
         } else {
-            pass.runChunk(chunk, local, 0, chunk.settledAt, false);
+            runChunk(pass, chunk, local, chunk.settledAt, false);
         }
     }
 }
@@ -176,9 +255,10 @@ void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, con
 // the surface.
 void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, std::vector<Coverage>& covers, int first,
               int last, const std::vector<ClipRect>& parts) {
-    workers.run([&](int part) {
-        const auto k = static_cast<std::size_t>(part);
-        drawBand(pass, buf, first, last, parts[k], covers[k]);
+    std::atomic<std::size_t> next{0};
+    workers.run([&](int thread) {
+        for (std::size_t k = next++; k < parts.size(); k = next++)
+            drawBand(pass, buf, first, last, parts[k], covers[static_cast<std::size_t>(thread)]);
     });
 }
 
@@ -260,7 +340,7 @@ bool FastScan::scan(PictureState& s, Surface& picture, Host& host, const ScanGat
     } release{bufferTaken_, tookShared};
     pass.strokes = buffer.take(positions);
     // Several chunks per thread even out their differing costs.
-    const int chunkCount = std::min(pass.lastRow + 1, 8 * workers_.size());
+    const int chunkCount = std::min(pass.lastRow + 1, 16 * workers_.size());
     for (int c = 0; c < chunkCount; ++c)
         pass.chunks.push_back(Chunk{(pass.lastRow + 1) * c / chunkCount, (pass.lastRow + 1) * (c + 1) / chunkCount - 1,
                                     {}, {}, -1});

@@ -59,5 +59,8 @@ void drawStrokes(Surface& surface, const PlotLocals& p);
 // The whole pipeline of one position: polarpos, calcba, calcrgb, calcbarva
 // and plotpixel's work short of drawing.
 PlotLocals runPosition(PictureState& s);
+// The same for two positions of independent states, stage by stage: the
+// processor then works on both dependency chains at once.
+void runPositionPair(PictureState& a, PictureState& b, PlotLocals& pa, PlotLocals& pb);
 
 }  // namespace gc

@@ -37,6 +37,18 @@ PlotLocals runPosition(PictureState& s) {
     return plotLocals(s, t);
 }
 
+void runPositionPair(PictureState& a, PictureState& b, PlotLocals& pa, PlotLocals& pb) {
+    const PixelTrig ta = polarpos(a), tb = polarpos(b);
+    calcba(a, ta);
+    calcba(b, tb);
+    calcrgb(a, ta);
+    calcrgb(b, tb);
+    calcbarva(a, ta);
+    calcbarva(b, tb);
+    pa = plotLocals(a, ta);
+    pb = plotLocals(b, tb);
+}
+
 int selectVariant(const Value& selector, int count) {
     // Made a 16-bit whole number (nearest, halves to even); anything that is
     // not 1..count after that, or does not convert, runs variant 1. Values

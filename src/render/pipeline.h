@@ -33,7 +33,15 @@ inline constexpr int indexVariants = 4;
 
 // The variant a selector slot runs: its value made a 16-bit whole number, when
 // that lies in 1..count; every other value, and a failed conversion, runs 1.
-int selectVariant(const Value& selector, int count);
+inline int selectVariant(const Value& selector, int count) {
+    // Made a 16-bit whole number (nearest, halves to even); anything that is
+    // not 1..count after that, or does not convert, runs variant 1. Values
+    // outside (0.5, count + 0.5] can only round outside 1..count.
+    const double v = selector.num();
+    if (!(v > 0.5 && v <= count + 0.5)) return 1;
+    const int k = static_cast<int>(roundHalfEven(v));
+    return k <= count ? k : 1;
+}
 
 struct Stroke {
     float x1, y1, x2, y2;

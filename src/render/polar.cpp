@@ -49,14 +49,5 @@ void runPositionPair(PictureState& a, PictureState& b, PlotLocals& pa, PlotLocal
     pb = plotLocals(b, tb);
 }
 
-int selectVariant(const Value& selector, int count) {
-    // Made a 16-bit whole number (nearest, halves to even); anything that is
-    // not 1..count after that, or does not convert, runs variant 1. Values
-    // outside (0.5, count + 0.5] can only round outside 1..count.
-    const double v = selector.num();
-    if (!(v > 0.5 && v <= count + 0.5)) return 1;
-    const int k = static_cast<int>(roundHalfEven(v));
-    return k <= count ? k : 1;
-}
 
 }  // namespace gc

@@ -5,16 +5,10 @@
 #include <cstdlib>
 
 #include "runtime/line_walk.h"
-#include "runtime/value.h"
 
 namespace gc {
 
 namespace {
-
-bool usable(double v) { return std::fabs(v) <= rasterCoordinateLimit; }  // false for NaN
-
-// Within the coordinate limit, so floorSmall applies.
-int roundHalfUp(double v) { return static_cast<int>(floorSmall(v + 0.5)); }
 
 // The minor offset at step t is q(t) = floor((2 t d + n) / 2n), which never
 // decreases. These give the steps where it stays within [qmin, qmax].
@@ -108,11 +102,6 @@ std::optional<LineWalk> clipWalk(const IntLine& l, const ClipRect& c) {
     if (std::abs(l.x2 - l.x1) >= std::abs(l.y2 - l.y1))
         return clipAxes(true, l.x1, l.x2, c.left, c.right, l.y1, l.y2, c.top, c.bottom);
     return clipAxes(false, l.y1, l.y2, c.top, c.bottom, l.x1, l.x2, c.left, c.right);
-}
-
-std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2) {
-    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return std::nullopt;
-    return IntLine{roundHalfUp(x1), roundHalfUp(y1), roundHalfUp(x2), roundHalfUp(y2)};
 }
 
 void rasterLine(const PixelBuffer& buf, const ClipRect& c, const IntLine& l, std::uint32_t pixel) {

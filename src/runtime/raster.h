@@ -9,6 +9,7 @@
 // the nearest whole number, halves away from the start. Pixels outside the
 // clip rectangle are left out; clipping never moves the pixels inside it, so
 // a picture can be drawn in bands that together give the same pixels.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -37,8 +38,24 @@ struct IntLine {
 // at print scale.
 inline constexpr double rasterCoordinateLimit = 16384.0;
 
-// Rounds the endpoints; nullopt for coordinates that are not drawn.
-std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2);
+namespace detail {
+inline bool usable(double v) { return std::fabs(v) <= rasterCoordinateLimit; }  // false for NaN
+// floor(v + 0.5) for v within the coordinate limit: truncation, less one
+// where it went up.
+inline std::int32_t roundHalfUp(double v) {
+    const double w = v + 0.5;
+    const auto t = static_cast<std::int32_t>(w);
+    return t - (static_cast<double>(t) > w ? 1 : 0);
+}
+}  // namespace detail
+
+// Rounds the endpoints; nullopt for coordinates that are not drawn. Inline:
+// it runs for every stroke.
+inline std::optional<IntLine> roundLine(double x1, double y1, double x2, double y2) {
+    using detail::usable, detail::roundHalfUp;
+    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return std::nullopt;
+    return IntLine{roundHalfUp(x1), roundHalfUp(y1), roundHalfUp(x2), roundHalfUp(y2)};
+}
 
 void rasterLine(const PixelBuffer& buf, const ClipRect& clip, const IntLine& line, std::uint32_t pixel);
 

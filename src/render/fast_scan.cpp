@@ -4,9 +4,9 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <new>
 #include <thread>
-#include <limits>
 #include <vector>
 
 #include "runtime/calc.h"
@@ -251,8 +251,8 @@ void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, con
     }
 }
 
-// Draws the strokes of rows first..last, each thread within its own part of
-// the surface.
+// Draws the strokes of rows first..last, part by part of the surface, each
+// part going to whichever thread is free.
 void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, std::vector<Coverage>& covers, int first,
               int last, const std::vector<ClipRect>& parts) {
     std::atomic<std::size_t> next{0};

@@ -32,13 +32,9 @@ std::int64_t lastStepAtMost(std::int64_t q, std::int64_t d, std::int64_t n) {
 // so every carry comes at the exact step.
 std::uint64_t slopeOf(int d, int n) {
     if (d == n) return std::uint64_t{1} << 32;
-    // ceil(d * 2^32 / n), below 2^32 since d < n: the quotient in double,
-    // cut to a whole number and raised by one where that falls short.
+    // ceil(d * 2^32 / n), below 2^32 since d < n.
     const std::uint64_t scaled = static_cast<std::uint64_t>(d) << 32;
-    auto slope = static_cast<std::uint64_t>(static_cast<double>(scaled) / n);
-    while (slope * static_cast<std::uint64_t>(n) < scaled) ++slope;
-    while (slope > 0 && (slope - 1) * static_cast<std::uint64_t>(n) >= scaled) --slope;
-    return slope;
+    return (scaled + static_cast<std::uint64_t>(n) - 1) / static_cast<std::uint64_t>(n);
 }
 
 // One axis pair: major from a0 to b0 within [lo0, hi0], minor from a1 to b1

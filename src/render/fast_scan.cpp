@@ -220,45 +220,134 @@ constexpr int reach = 101;
 // more than the pixels it saves.
 constexpr int coveredBatchRows = 8;
 
-// Draws, for the part of the surface inside the clip, the strokes of rows
-// first..last over what the picture holds: the last of them to reach a pixel
-// is the one that shows, as if each were drawn in scan order.
-void drawBand(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip, Coverage& cover) {
+// Draws the strokes of rows first..last, in scan order, that reach the clip.
+void drawFrontToBack(const Pass& pass, const PixelBuffer& buf, int first, int last, const ClipRect& clip) {
     const int fromRow = std::max(first, clip.top - reach), toRow = std::min(last, clip.bottom + reach);
     if (fromRow > toRow || clip.left > clip.right || clip.top > clip.bottom) return;
-    const std::size_t from = pass.index(fromRow, 0), to = pass.index(toRow, pass.lastColumn);
-    if (toRow - fromRow + 1 < coveredBatchRows) {
-        for (std::size_t n = from; n <= to; ++n) {
-            const PositionStrokes& p = pass.strokes[n];
-            for (int k = 0; k < 2; ++k) {
-                if (!(p.drawn & (1u << k))) continue;
-                const Line16& l = p.lines[k];
-                if (std::max(l.y1, l.y2) < clip.top || std::min(l.y1, l.y2) > clip.bottom) continue;
-                if (std::max(l.x1, l.x2) < clip.left || std::min(l.x1, l.x2) > clip.right) continue;
-                rasterLine(buf, clip, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
-            }
-        }
-        return;
-    }
-    cover.reset(clip);
-    for (std::size_t n = to + 1; n-- > from && !cover.complete();) {
+    for (std::size_t n = pass.index(fromRow, 0), to = pass.index(toRow, pass.lastColumn); n <= to; ++n) {
         const PositionStrokes& p = pass.strokes[n];
-        for (int k = 1; k >= 0; --k) {
+        for (int k = 0; k < 2; ++k) {
             if (!(p.drawn & (1u << k))) continue;
             const Line16& l = p.lines[k];
-            cover.draw(buf, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
+            if (std::max(l.y1, l.y2) < clip.top || std::min(l.y1, l.y2) > clip.bottom) continue;
+            if (std::max(l.x1, l.x2) < clip.left || std::min(l.x1, l.x2) > clip.right) continue;
+            rasterLine(buf, clip, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
         }
     }
 }
 
-// Draws the strokes of rows first..last, part by part of the surface, each
-// part going to whichever thread is free.
+// Draws rows of strokes back to front into a coverage, from the position
+// `start` down to the first that can reach its clip. Before each position it
+// answers a thread that asks for work by handing it the lower half of the
+// rows still open.
+class BackToFront {
+public:
+    static constexpr int none = -1, closed = -2;
+    static constexpr long waiting = -1, refused = -2;
+
+    BackToFront(const Pass& pass, const PixelBuffer& buf, std::vector<Coverage>& covers, int first, int threads)
+        : pass_(pass), buf_(buf), covers_(covers), first_(first), asks_(static_cast<std::size_t>(threads)),
+          answers_(static_cast<std::size_t>(threads)) {
+        for (auto& a : asks_) a.store(closed);
+        for (auto& a : answers_) a.store(waiting);
+    }
+
+    // Thread t draws into its coverage, already set up, from position start.
+    void draw(int t, std::size_t start) {
+        Coverage& cover = covers_[static_cast<std::size_t>(t)];
+        std::atomic<int>& ask = asks_[static_cast<std::size_t>(t)];
+        ask.store(none, std::memory_order_release);
+        const std::size_t from = pass_.index(std::max(first_, cover.clip().top - reach), 0);
+        for (std::size_t n = start + 1; n-- > from && !cover.complete();) {
+            if (const int thief = ask.load(std::memory_order_acquire); thief >= 0) answer(t, thief, n, false);
+            const PositionStrokes& p = pass_.strokes[n];
+            for (int k = 1; k >= 0; --k)
+                if (p.drawn & (1u << k)) {
+                    const Line16& l = p.lines[k];
+                    cover.draw(buf_, IntLine{l.x1, l.y1, l.x2, l.y2}, p.pixel);
+                }
+        }
+        if (const int thief = ask.exchange(closed, std::memory_order_acq_rel); thief >= 0) answer(t, thief, 0, true);
+    }
+
+    // Thread t, out of work, takes over rows from the others until none has
+    // any to give.
+    void help(int t) {
+        std::vector<bool> refusedBy(asks_.size(), false);
+        for (;;) {
+            bool anyOpen = false;
+            int victim = -1;
+            for (std::size_t v = 0; v < asks_.size() && victim < 0; ++v) {
+                if (static_cast<int>(v) == t || refusedBy[v]) continue;
+                int expected = none;
+                if (asks_[v].compare_exchange_strong(expected, t, std::memory_order_acq_rel)) victim = static_cast<int>(v);
+                else if (expected != closed) anyOpen = true;
+            }
+            if (victim < 0) {
+                if (!anyOpen) return;
+                std::this_thread::yield();
+                continue;
+            }
+            std::atomic<long>& answer = answers_[static_cast<std::size_t>(t)];
+            long start;
+            while ((start = answer.load(std::memory_order_acquire)) == waiting) std::this_thread::yield();
+            answer.store(waiting, std::memory_order_relaxed);
+            if (start == refused) {
+                refusedBy[static_cast<std::size_t>(victim)] = true;
+                continue;
+            }
+            draw(t, static_cast<std::size_t>(start));
+        }
+    }
+
+private:
+    // Thread t answers a thread that asked it for work: position n is the
+    // next it draws, and the other starts there too. A thread that has
+    // finished has nothing to give.
+    void answer(int t, int thief, std::size_t n, bool finished) {
+        Coverage& cover = covers_[static_cast<std::size_t>(t)];
+        const int cut = finished ? -1 : cover.middleOpenRow();
+        std::atomic<long>& reply = answers_[static_cast<std::size_t>(thief)];
+        if (cut >= 0) {
+            cover.splitOff(cut, covers_[static_cast<std::size_t>(thief)]);
+            reply.store(static_cast<long>(n), std::memory_order_release);
+        } else {
+            reply.store(refused, std::memory_order_release);
+        }
+        if (!finished) asks_[static_cast<std::size_t>(t)].store(none, std::memory_order_release);
+    }
+
+    const Pass& pass_;
+    const PixelBuffer& buf_;
+    std::vector<Coverage>& covers_;
+    int first_;
+    std::vector<std::atomic<int>> asks_;      // per thread: who asks it for work
+    std::vector<std::atomic<long>> answers_;  // per thread: where to start, when given work
+};
+
+// Draws the strokes of rows first..last over what the picture holds, part by
+// part of the surface, each part going to whichever thread is free. Within a
+// part the strokes of a large batch are drawn back to front: the last of them
+// to reach a pixel is the one that shows, as if each were drawn in scan
+// order. A thread that runs out of parts takes over rows from another.
 void drawRows(const Pass& pass, const PixelBuffer& buf, Workers& workers, std::vector<Coverage>& covers, int first,
               int last, const std::vector<ClipRect>& parts) {
     std::atomic<std::size_t> next{0};
-    workers.run([&](int thread) {
-        for (std::size_t k = next++; k < parts.size(); k = next++)
-            drawBand(pass, buf, first, last, parts[k], covers[static_cast<std::size_t>(thread)]);
+    if (last - first + 1 < coveredBatchRows) {
+        workers.run([&](int) {
+            for (std::size_t k = next++; k < parts.size(); k = next++) drawFrontToBack(pass, buf, first, last, parts[k]);
+        });
+        return;
+    }
+    BackToFront team(pass, buf, covers, first, workers.size());
+    workers.run([&](int t) {
+        for (std::size_t k = next++; k < parts.size(); k = next++) {
+            const ClipRect& clip = parts[k];
+            covers[static_cast<std::size_t>(t)].reset(clip);
+            if (clip.left > clip.right || clip.top > clip.bottom) continue;
+            team.draw(t, pass.index(std::min(last, clip.bottom + reach), pass.lastColumn));
+        }
+        team.help(t);
     });
 }
 

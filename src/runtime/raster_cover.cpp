@@ -1,6 +1,7 @@
 #include "runtime/raster_cover.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "runtime/line_walk.h"
 
@@ -30,10 +31,49 @@ void Coverage::covered(int tileX, int tileY) {
     if (--tileLeft_[static_cast<std::size_t>(tileY * tilesX_ + tileX)] != 0) return;
     if (tilesX_ <= 64) openTiles_[static_cast<std::size_t>(tileY)] &= ~(std::uint64_t{1} << tileX);
     if (--rowTilesLeft_[static_cast<std::size_t>(tileY)] != 0) return;
+    settle();
+}
+
+// Moves the bounds of the open rows of tiles past the rows that are full.
+void Coverage::settle() {
     while (coveredBelow_ > coveredAbove_ && rowTilesLeft_[static_cast<std::size_t>(coveredBelow_ - 1)] == 0)
         --coveredBelow_;
     while (coveredAbove_ < coveredBelow_ && rowTilesLeft_[static_cast<std::size_t>(coveredAbove_)] == 0)
         ++coveredAbove_;
+}
+
+int Coverage::middleOpenRow() const {
+    if (coveredBelow_ - coveredAbove_ < 2) return -1;
+    return clip_.top + (((coveredAbove_ + coveredBelow_) / 2) << tileShift);
+}
+
+void Coverage::splitOff(int cut, Coverage& lower) {
+    const int keptTiles = (cut - clip_.top) >> tileShift;
+    const auto from = [](const auto& v, std::size_t first, std::size_t end) {
+        return std::vector<typename std::decay_t<decltype(v)>::value_type>(v.begin() + static_cast<std::ptrdiff_t>(first),
+                                                                          v.begin() + static_cast<std::ptrdiff_t>(end));
+    };
+    const auto tx = static_cast<std::size_t>(tilesX_), kept = static_cast<std::size_t>(keptTiles),
+               all = static_cast<std::size_t>(tilesY_), w = static_cast<std::size_t>(width_);
+    lower.clip_ = ClipRect{clip_.left, cut, clip_.right, clip_.bottom};
+    lower.width_ = width_;
+    lower.height_ = clip_.bottom - cut + 1;
+    lower.tilesX_ = tilesX_;
+    lower.tilesY_ = tilesY_ - keptTiles;
+    lower.marks_ = from(marks_, static_cast<std::size_t>(cut - clip_.top) * w, static_cast<std::size_t>(height_) * w);
+    lower.tileLeft_ = from(tileLeft_, kept * tx, all * tx);
+    lower.openTiles_ = from(openTiles_, kept, all);
+    lower.rowTilesLeft_ = from(rowTilesLeft_, kept, all);
+    lower.coveredAbove_ = std::max(0, coveredAbove_ - keptTiles);
+    lower.coveredBelow_ = std::max(lower.coveredAbove_, coveredBelow_ - keptTiles);
+    lower.settle();
+
+    clip_.bottom = cut - 1;
+    height_ = cut - clip_.top;
+    tilesY_ = keptTiles;
+    coveredBelow_ = std::min(coveredBelow_, keptTiles);
+    coveredAbove_ = std::min(coveredAbove_, coveredBelow_);
+    settle();
 }
 
 void Coverage::draw(const PixelBuffer& buf, const IntLine& l, std::uint32_t pixel) {

@@ -26,11 +26,23 @@ public:
 
     // Every pixel of the clip has been drawn: earlier lines cannot show.
     bool complete() const { return coveredAbove_ >= coveredBelow_; }
+    const ClipRect& clip() const { return clip_; }
+
+    // A row at which the clip could be cut in two parts that both still have
+    // pixels to cover: the top of the middle row of tiles among those not yet
+    // full. -1 when fewer than two rows of tiles are open.
+    int middleOpenRow() const;
+    // Hands the rows from `cut` (a value middleOpenRow gave) to the bottom of
+    // the clip over to `lower`, with what was covered there; this coverage
+    // keeps the rows above. Lines drawn on each part from then on give what
+    // drawing them on the whole would.
+    void splitOff(int cut, Coverage& lower);
 
 private:
     template <bool XMajor>
     void walk(const PixelBuffer& buf, const LineWalk& w, std::uint32_t pixel);
     void covered(int tileX, int tileY);
+    void settle();
 
     ClipRect clip_{0, 0, -1, -1};
     int width_ = 0, height_ = 0;

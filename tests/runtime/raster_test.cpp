@@ -136,7 +136,8 @@ TEST(Coverage, BackToFrontIsFrontToBack) {
         state = state * 1664525u + 1013904223u;
         return lo + static_cast<int>((state >> 8) % static_cast<std::uint32_t>(hi - lo + 1));
     };
-    for (int round = 0; round < 40; ++round) {
+    int splits = 0;
+    for (int round = 0; round < 80; ++round) {
         const int w = next(1, 90), h = next(1, 90);
         const ClipRect clip{next(0, 20), next(0, 20), next(0, 20) + w - 1, next(0, 20) + h - 1};
         std::vector<IntLine> lines;
@@ -153,11 +154,24 @@ TEST(Coverage, BackToFrontIsFrontToBack) {
         Canvas forward(130, 130), backward(130, 130);
         for (std::size_t k = 0; k < forward.px.size(); ++k) forward.px[k] = backward.px[k] = static_cast<std::uint32_t>(k);
         for (std::size_t k = 0; k < lines.size(); ++k) rasterLine(forward.buf(), clip, lines[k], 1000000 + static_cast<std::uint32_t>(k));
-        Coverage cover;
+        // Part way through, the lower rows may go to a second coverage, as
+        // a thread with nothing left to do takes them over.
+        Coverage cover, lower;
         cover.reset(clip);
-        for (std::size_t k = lines.size(); k-- > 0;) cover.draw(backward.buf(), lines[k], 1000000 + static_cast<std::uint32_t>(k));
-        ASSERT_TRUE(forward.px == backward.px) << "round " << round;
+        const std::size_t splitAt = static_cast<std::size_t>(next(0, count));
+        bool split = false;
+        for (std::size_t k = lines.size(); k-- > 0;) {
+            if (k == splitAt && cover.middleOpenRow() >= 0) {
+                cover.splitOff(cover.middleOpenRow(), lower);
+                split = true;
+                ++splits;
+            }
+            cover.draw(backward.buf(), lines[k], 1000000 + static_cast<std::uint32_t>(k));
+            if (split) lower.draw(backward.buf(), lines[k], 1000000 + static_cast<std::uint32_t>(k));
+        }
+        ASSERT_TRUE(forward.px == backward.px) << "round " << round << (split ? ", split" : "");
     }
+    EXPECT_GT(splits, 20) << "the table should hand rows over in many rounds";
 }
 
 }  // namespace

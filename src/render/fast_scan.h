@@ -2,19 +2,20 @@
 // The picture pass as it is run for real: the same procedures as scanpixels,
 // spread over a team of threads, giving the very same pixels and slots.
 //
-// 1. Every position's pipeline runs in chunks of rows, one chunk per job. A
-//    chunk cannot know the values its first position inherits from the
-//    previous one (those slots matter only where a statement fails), so it
-//    starts them as NaN: a statement that reads one fails and keeps it NaN.
-//    Once all six inherited slots hold numbers again the chunk's results are
-//    the true ones; the few positions before that are run again, in order,
-//    from the previous chunk's true end state.
-// 2. The strokes are drawn in batches of rows, the surface split into parts,
-//    one per thread. Within a part a batch is drawn back to front, writing
-//    only pixels that no later stroke of the batch reaches: the picture is
-//    that of drawing them in scan order. A batch is drawn when the picture
-//    must be up to date: before a yield at which the host shows it, when a
-//    command inside a yield asks for it, and at the end of the pass.
+// 1. Every position's pipeline runs in chunks of rows, two chunks per job,
+//    stepped together. A chunk cannot know the values its first position
+//    inherits from the previous one (those slots matter only where a
+//    statement fails), so it starts them as NaN: a statement that reads one
+//    fails and keeps it NaN. Once all six inherited slots hold numbers again
+//    the chunk's results are the true ones; the few positions before that
+//    are run again, in order, from the previous chunk's true end state.
+// 2. The strokes are drawn in batches of rows, the surface split into parts
+//    handed to the threads. Within a part a batch is drawn back to front,
+//    writing only pixels that no later stroke of the batch reaches: the
+//    picture is that of drawing them in scan order. A thread out of work
+//    takes over rows that another has still to cover. A batch is drawn when
+//    the picture must be up to date: before a yield at which the host shows
+//    it, when a command inside a yield asks for it, and at the end.
 #include <functional>
 #include <memory>
 #include <vector>

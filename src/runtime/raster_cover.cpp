@@ -136,22 +136,28 @@ void Coverage::walk(const PixelBuffer& buf, const LineWalk& w, std::uint32_t pix
         const bool open = tileLeft[tileIndex(majorTile, minorAt(acc) >> tileShift)] != 0 ||
                           tileLeft[tileIndex(majorTile, minorAt(last) >> tileShift)] != 0;
         if (open) {
-            int minor = minorAt(acc), m = major;
-            std::uint8_t* mark = marks + (XMajor ? minor * width + m : m * width + minor);
-            std::uint64_t a = acc;
-            for (int s = 0; s < len; ++s) {
-                if (!*mark) {
-                    *mark = 1;
-                    const int x = XMajor ? m : minor, y = XMajor ? minor : m;
-                    bits[y * stride + x] = pixel;
-                    covered(x >> tileShift, y >> tileShift);
+            std::uint8_t* mark = marks + (XMajor ? minorAt(acc) * width + major : major * width + minorAt(acc));
+            // The coordinates are worked out only for the few pixels that are
+            // reached for the first time.
+            const auto reach = [&](int step) {
+                *mark = 1;
+                const int m = major + majorDir * step, minor = minorAt(acc + static_cast<std::uint64_t>(step) * slope);
+                const int x = XMajor ? m : minor, y = XMajor ? minor : m;
+                bits[y * stride + x] = pixel;
+                covered(x >> tileShift, y >> tileShift);
+            };
+            if (slope >> 32) {  // an exact diagonal: every step is a minor step too
+                for (int step = 0; step < len; ++step, mark += markMajor + markMinor)
+                    if (!*mark) reach(step);
+            } else {
+                auto frac = static_cast<std::uint32_t>(acc);
+                const auto slope32 = static_cast<std::uint32_t>(slope);
+                for (int step = 0; step < len; ++step) {
+                    if (!*mark) reach(step);
+                    const std::uint32_t f = frac + slope32;
+                    mark += f < frac ? markMajor + markMinor : markMajor;
+                    frac = f;
                 }
-                const std::uint64_t b = a + slope;
-                const bool carry = (b >> 32) != (a >> 32);
-                a = b;
-                m += majorDir;
-                minor += carry ? minorDir : 0;
-                mark += markMajor + (carry ? markMinor : 0);
             }
         }
         acc = last + slope;

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <optional>
 
 #include "render/pipeline.h"
@@ -19,18 +20,26 @@ N entry(const std::array<Value, PictureState::palColLast + 1>* row, int column) 
     return row ? N((*row)[static_cast<std::size_t>(column)]) : N::fail();
 }
 
-// A colour channel is made a 16-bit whole number, halves to even.
+// A colour channel is made a 16-bit whole number, halves to even. Channels
+// of at most 32767 in size, the usual case, need no range check.
 std::optional<Rgb> compose(double R, double G, double B) {
+    if (std::fabs(R) <= 32767.0 && std::fabs(G) <= 32767.0 && std::fabs(B) <= 32767.0)
+        return composeRgb(static_cast<int>(roundHalfEven(R)), static_cast<int>(roundHalfEven(G)),
+                          static_cast<int>(roundHalfEven(B)));
     const auto r = toI16(R), g = toI16(G), b = toI16(B);
     if (!r || !g || !b) return std::nullopt;
     return composeRgb(*r, *g, *b);
 }
 
 inline Stroke stroke(N x1, N y1, N x2, N y2) {
-    const auto fx1 = toSingle(x1.v), fy1 = toSingle(y1.v), fx2 = toSingle(x2.v), fy2 = toSingle(y2.v);
-    const bool ok = x1.ok && y1.ok && x2.ok && y2.ok && fx1 && fy1 && fx2 && fy2;
+    const float fx1 = static_cast<float>(x1.v), fy1 = static_cast<float>(y1.v), fx2 = static_cast<float>(x2.v),
+                fy2 = static_cast<float>(y2.v);
+    // Each end made single as toSingle does, the four checks in one: f - f is
+    // 0 for a finite number and NaN beyond the single range or for NaN.
+    const float spread = ((fx1 - fx1) + (fy1 - fy1)) + ((fx2 - fx2) + (fy2 - fy2));
+    const bool ok = x1.ok && y1.ok && x2.ok && y2.ok && spread == 0.0f;
     if (!ok) return Stroke{0, 0, 0, 0, false};
-    return Stroke{*fx1, *fy1, *fx2, *fy2, true};
+    return Stroke{fx1, fy1, fx2, fy2, true};
 }
 
 }  // namespace

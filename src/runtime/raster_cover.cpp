@@ -1,6 +1,7 @@
 #include "runtime/raster_cover.h"
 
 #include <algorithm>
+#include <limits>
 #include <type_traits>
 
 #include "runtime/line_walk.h"
@@ -25,6 +26,7 @@ void Coverage::reset(const ClipRect& clip) {
     openTiles_.assign(static_cast<std::size_t>(tilesY_), tilesX_ >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << tilesX_) - 1);
     coveredAbove_ = 0;
     coveredBelow_ = tilesY_;
+    settle();
 }
 
 void Coverage::covered(int tileX, int tileY) {
@@ -40,6 +42,9 @@ void Coverage::settle() {
         --coveredBelow_;
     while (coveredAbove_ < coveredBelow_ && rowTilesLeft_[static_cast<std::size_t>(coveredAbove_)] == 0)
         ++coveredAbove_;
+    open_ = complete() ? ClipRect{clip_.left, std::numeric_limits<int>::max(), clip_.right, std::numeric_limits<int>::min()}
+                       : ClipRect{clip_.left, clip_.top + (coveredAbove_ << tileShift), clip_.right,
+                                  std::min(clip_.bottom, clip_.top + (coveredBelow_ << tileShift) - 1)};
 }
 
 int Coverage::middleOpenRow() const {
@@ -76,11 +81,8 @@ void Coverage::splitOff(int cut, Coverage& lower) {
     settle();
 }
 
-void Coverage::draw(const PixelBuffer& buf, const IntLine& l, std::uint32_t pixel) {
-    if (complete()) return;
-    const ClipRect c{clip_.left, clip_.top + (coveredAbove_ << tileShift), clip_.right,
-                     std::min(clip_.bottom, clip_.top + (coveredBelow_ << tileShift) - 1)};
-    if (std::max(l.y1, l.y2) < c.top || std::min(l.y1, l.y2) > c.bottom) return;
+void Coverage::drawOpen(const PixelBuffer& buf, const IntLine& l, std::uint32_t pixel) {
+    const ClipRect& c = open_;
     if (std::max(l.x1, l.x2) < c.left || std::min(l.x1, l.x2) > c.right) return;
     // Nothing to do when every tile of the line's bounding box is full.
     const int tx0 = (std::max(std::min(l.x1, l.x2), c.left) - clip_.left) >> tileShift;

@@ -3,6 +3,7 @@
 // one that shows; drawing them in reverse order and writing only the pixels
 // that no line has reached yet gives the very same picture, and once a part
 // of the surface is covered, the earlier lines there cost next to nothing.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -21,8 +22,12 @@ public:
     void reset(const ClipRect& clip);
 
     // Draws the pixels of the line (the rasteriser's pixels, clipped) that no
-    // line drawn since the reset has reached.
-    void draw(const PixelBuffer& buf, const IntLine& line, std::uint32_t pixel);
+    // line drawn since the reset has reached. Most lines miss the rows still
+    // open and are turned away here, inline.
+    void draw(const PixelBuffer& buf, const IntLine& line, std::uint32_t pixel) {
+        if (std::max(line.y1, line.y2) < open_.top || std::min(line.y1, line.y2) > open_.bottom) return;
+        drawOpen(buf, line, pixel);
+    }
 
     // Every pixel of the clip has been drawn: earlier lines cannot show.
     bool complete() const { return coveredAbove_ >= coveredBelow_; }
@@ -41,6 +46,7 @@ public:
 private:
     template <bool XMajor>
     void walk(const PixelBuffer& buf, const LineWalk& w, std::uint32_t pixel);
+    void drawOpen(const PixelBuffer& buf, const IntLine& line, std::uint32_t pixel);
     void covered(int tileX, int tileY);
     void settle();
 
@@ -56,6 +62,8 @@ private:
     // Rows of tiles [0, coveredAbove_) and [coveredBelow_, tilesY_) are full:
     // lines are clipped to the rows between.
     int coveredAbove_ = 0, coveredBelow_ = 0;
+    // The clip less the full rows above and below; no rows once complete.
+    ClipRect open_{0, 0, -1, -1};
 };
 
 }  // namespace gc

@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/calc.h"
 #include "runtime/raster_cover.h"
 
 #if defined(__linux__)
@@ -152,8 +151,7 @@ void chunkStarts(Pass& pass) {
         if (next < pass.chunks.size() && pass.chunks[next].firstRow == row)
             pass.chunks[next++].fi1 = stored ? Value::dbl(sum) : start;
         if (safe) {
-            for (int column = 0; column <= pass.lastColumn; ++column) sum += step;
-            stored = stored || pass.lastColumn >= 0;
+            for (int column = 0; column <= pass.lastColumn; ++column) sum += step, stored = true;
             continue;
         }
         for (int column = 0; column <= pass.lastColumn; ++column) {
